@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the program and starts the refraction edition, Lumivex.
+# (The reflection edition is the same build started as build/Spekvale.)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+exec "${BUILD_DIR:-$root/build}/Lumivex"

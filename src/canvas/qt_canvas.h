@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+
+#include "canvas/canvas.h"
+
+// The canvas of every real picture: a QImage in Format_RGB32 drawn with QPainter,
+// antialiasing off, so that pixels land where the drawing code computes them.
+class QtCanvas : public Canvas {
+public:
+    QtCanvas(int width, int height);
+
+    const QImage& image() const { return image_; }
+
+    void ellipse(int left, int top, int right, int bottom) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void polygon(std::span<const Point> points) override;
+    void arc(int left, int top, int right, int bottom, int startX, int startY, int endX,
+             int endY) override;
+    void textOut(int x, int y, const std::string& text) override;
+    void floodFill(int x, int y, TColor border) override;
+    void copyRect(const Rect& destRect, const Canvas& source, const Rect& sourceRect) override;
+
+    TColor pixel(int x, int y) const override;
+    int width() const override { return image_.width(); }
+    int height() const override { return image_.height(); }
+    void resize(int width, int height) override;
+
+protected:
+    void drawLine(Point from, Point to) override;
+
+private:
+    QImage image_;
+};
+
+// Colour conversions between the drawing code's 0x00BBGGRR and Qt's 0xAARRGGBB.
+QRgb toQRgb(TColor colour);
+TColor fromQRgb(QRgb rgb);
