@@ -1,7 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
+#include "app/about_view.h"
+#include "app/main_window_view.h"
+#include "app/qt_platform.h"
+#include "canvas/qt_canvas.h"
+#include "shell/application.h"
+
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return 0;
+    QApplication qtApplication(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumivex"));
+
+    // The edition comes from argv[0], not from the resolved executable path: a link or a
+    // copy under another name is another edition.
+    QtPlatform platform(argc > 0 ? argv[0] : "");
+    ClockSeededRandom random(platform.clockSeed());
+    const CanvasFactory makeCanvas = [](int width, int height) {
+        return std::make_unique<QtCanvas>(width, height);
+    };
+    Application application(platform, random, makeCanvas);
+
+    MainWindowView mainWindow(application.reframain);
+    AboutView about(application.reframain.aboutBox, &mainWindow);
+    platform.setMainWindow(&mainWindow);
+    platform.setModalWindow(ModalWindow::About, [&about] { about.showModally(); });
+
+    mainWindow.show();
+    return QApplication::exec();
 }

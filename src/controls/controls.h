@@ -21,7 +21,7 @@ using Handler = std::function<void(Control& sender)>;
 
 // Fields shared by every control. Geometry is in the parent's client pixels.
 class Control {
-public:
+  public:
     virtual ~Control() = default;
     Control() = default;
     Control(const Control&) = delete;
@@ -49,20 +49,20 @@ class Panel : public Control {};
 
 // A button whose click is a handler call, whether the user or the program presses it.
 class Button : public Control {
-public:
+  public:
     Handler onClick;
     void click();
 };
 
 class EditBox : public Control {
-public:
+  public:
     std::string text;
 };
 
 // Setting the position by program runs the change handler only when the value,
 // after clamping to min..max, differs from the current one.
 class ScrollBar : public Control {
-public:
+  public:
     int min = 0;
     int max = 100;
     int largeChange = 1;
@@ -73,14 +73,14 @@ public:
     // For the layout only: sets the range and position without firing.
     void initialise(int newMin, int newMax, int newPosition);
 
-private:
+  private:
     int position_ = 0;
 };
 
 // Setting the item index by program runs nothing; a choice by the user runs the change
 // handler; losing the focus runs the exit handler (from Control).
 class ComboBox : public Control {
-public:
+  public:
     std::vector<std::string> items;
     int itemIndex = -1;
     Handler onChange;
@@ -91,14 +91,14 @@ public:
 // Setting the check by program runs the click handler only when the check changes;
 // a click by the user toggles it.
 class CheckBox : public Control {
-public:
+  public:
     Handler onClick;
 
     bool checked() const { return checked_; }
     void setChecked(bool value);
     void userClick();
 
-private:
+  private:
     bool checked_ = false;
 };
 
@@ -106,11 +106,11 @@ class RadioButton;
 
 // The radio buttons that share one parent: checking one unchecks the others.
 class RadioGroup {
-public:
+  public:
     void add(RadioButton& button);
     const std::vector<RadioButton*>& buttons() const { return buttons_; }
 
-private:
+  private:
     std::vector<RadioButton*> buttons_;
 };
 
@@ -118,14 +118,14 @@ private:
 // when the check changes; unchecking runs nothing. A click by the user on an already
 // checked button therefore does nothing.
 class RadioButton : public Control {
-public:
+  public:
     Handler onClick;
 
     bool checked() const { return checked_; }
     void setChecked(bool value);
     void userClick() { setChecked(true); }
 
-private:
+  private:
     friend class RadioGroup;
     bool checked_ = false;
     RadioGroup* group_ = nullptr;
@@ -133,9 +133,10 @@ private:
 
 // A menu item; a parent item lists its sub-items. A separator has the caption "-".
 class MenuItem : public Control {
-public:
+  public:
     bool checked = false;
     std::string shortcut;  // "Ctrl+C" style, empty for none
+    int helpContext = 0;
     std::vector<MenuItem*> items;
     Handler onClick;
 
@@ -146,7 +147,7 @@ public:
 // A tabbed notebook. Changing the page, by the user or by program, first runs the
 // page-change handler with the new index (only when it differs), then shows the page.
 class Notebook : public Control {
-public:
+  public:
     std::vector<std::string> pages;
     std::function<void(Notebook& sender, int newTab)> onPageChange;
 
@@ -154,7 +155,7 @@ public:
     void setPageIndex(int index);
     void initialisePage(int index) { pageIndex_ = index; }
 
-private:
+  private:
     int pageIndex_ = 0;
 };
 
@@ -162,7 +163,7 @@ enum class ShapeKind { Circle, Square };
 
 // The 5 x 5 drag handles and the selection frame: positioned, tagged, never firing.
 class Shape : public Control {
-public:
+  public:
     ShapeKind kind = ShapeKind::Square;
 };
 
@@ -170,7 +171,7 @@ enum class Cursor { Arrow, Cross };
 
 // A picture control showing a canvas the window model owns.
 class Picture : public Control {
-public:
+  public:
     Picture();
     ~Picture() override;
     std::unique_ptr<Canvas> canvas;
@@ -179,7 +180,7 @@ public:
 
 // A window's own frame: caption, outer size and position, client area.
 class Form : public Control {
-public:
+  public:
     int clientWidth = 0;
     int clientHeight = 0;
 };
@@ -188,11 +189,11 @@ public:
 // control runs that control's exit handler, before the new control takes the focus;
 // focusing the control that already has it runs nothing.
 class FocusTracker {
-public:
+  public:
     void focus(Control& control);
     Control* focused() const { return focused_; }
 
-private:
+  private:
     Control* focused_ = nullptr;
 };
 

@@ -1,0 +1,368 @@
+// SPDX-License-Identifier: MIT
+#include "app/main_window_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "shell/treframain.h"
+
+namespace {
+
+const QColor kCream = QColor::fromRgb(254, 253, 199);
+const QColor kOptionsColour = QColor::fromRgb(169, 150, 109);
+const QColor kNavy = QColor::fromRgb(0, 0, 128);
+
+// The layout's "System" font is the platform's interface font at the given pixel size.
+QFont systemFont(int pixelSize) {
+    QFont font = QApplication::font();
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont arialFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The copy selection's frame: a dashed rectangle that lets the mouse through.
+class SelectionFrame : public QWidget {
+  public:
+    explicit SelectionFrame(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// A plain area of the window that reports mouse moves without a button held.
+class TrackingArea : public QWidget {
+  public:
+    explicit TrackingArea(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+    std::function<void(int, int)> mouseMove;
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (mouseMove) {
+            const QPoint at = event->position().toPoint();
+            mouseMove(at.x(), at.y());
+        }
+    }
+};
+
+class TrackingGroupBox : public QGroupBox {
+  public:
+    explicit TrackingGroupBox(QWidget* parent) : QGroupBox(parent) { setMouseTracking(true); }
+    std::function<void(int, int)> mouseMove;
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (mouseMove) {
+            const QPoint at = event->position().toPoint();
+            mouseMove(at.x(), at.y());
+        }
+        QGroupBox::mouseMoveEvent(event);
+    }
+};
+
+HandleLook lookOf(const Treframain& model, const Shape& shape) {
+    if (&shape == &model.centerg) {
+        return {ShapeKind::Square, Qt::red, Qt::white};
+    }
+    if (shape.kind == ShapeKind::Square) {
+        return {ShapeKind::Square, Qt::black, Qt::white};
+    }
+    const bool source = shape.tag < 10;
+    return {ShapeKind::Circle, Qt::black, source ? QColor(Qt::yellow) : QColor(Qt::transparent)};
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(Treframain& model) : model_(model), binder_([this] { sync(); }) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(systemFont(13));
+    buildMenuBar();
+    buildFrame();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && isAncestorOf(now)) {
+            binder_.focusMovedTo(now, model_.focus);
+        }
+    });
+    sync();
+}
+
+void MainWindowView::buildMenuBar() {
+    for (MenuItem* item : model_.MainMenu1) {
+        if (item->items.empty()) {
+            auto* action = menuBar()->addAction(QString());
+            binder_.bindMenuItem(*item, action);
+        } else {
+            QMenu* menu = buildMenu(*item, menuBar());
+            menuBar()->addMenu(menu);
+        }
+    }
+    popupMenu_ = new QMenu(this);
+    for (MenuItem* item : model_.PopupMenu1) {
+        binder_.bindMenuItem(*item, popupMenu_->addAction(QString()));
+    }
+}
+
+QMenu* MainWindowView::buildMenu(MenuItem& parent, QWidget* owner) {
+    auto* menu = new QMenu(owner);
+    binder_.bindMenuItem(parent, menu->menuAction());
+    for (MenuItem* item : parent.items) {
+        if (item->items.empty()) {
+            binder_.bindMenuItem(*item, menu->addAction(QString()));
+        } else {
+            menu->addMenu(buildMenu(*item, menu));
+        }
+    }
+    return menu;
+}
+
+void MainWindowView::buildFrame() {
+    auto* client = new TrackingArea(this);
+    client_ = client;
+    fillBackground(client, Qt::white);
+    client->mouseMove = [this](int x, int y) {
+        binder_.forward([this, x, y] { model_.planeimMouseMove(x, y); });
+    };
+    setCentralWidget(client);
+
+    auto* frame = new TrackingArea(client);
+    fillBackground(frame, kCream);
+    frame->mouseMove = client->mouseMove;
+    binder_.bindPlain(model_.Panel2, frame);
+
+    auto* panel = new BevelPanel(kNavy, 5, 4, frame);
+    panel->mouseMove = client->mouseMove;
+    binder_.bindPlain(model_.Panel1, panel);
+
+    benchPicture_ = new PictureWidget(model_.planeim, panel);
+    binder_.bindPlain(model_.planeim, benchPicture_);
+    benchPicture_->mouse.press = [this](MouseButton button, int x, int y) {
+        binder_.forward([=, this] { model_.planeimMouseDown(button, x, y); });
+    };
+    benchPicture_->mouse.move = [this](int x, int y) {
+        binder_.forward([=, this] { model_.planeimMouseMove(x, y); });
+    };
+    benchPicture_->mouse.release = [this](MouseButton button, int x, int y) {
+        binder_.forward([=, this] { model_.planeimMouseUp(button, x, y); });
+    };
+    benchPicture_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(benchPicture_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popupMenu_->exec(benchPicture_->mapToGlobal(at)); });
+
+    auto* selection = new SelectionFrame(panel);
+    binder_.bindPlain(model_.copyshape, selection);
+    buildHandles(panel);
+    buildOptionsGroup(frame);
+}
+
+void MainWindowView::buildHandles(QWidget* panel) {
+    Treframain& m = model_;
+    for (Shape* shape : {&m.mid1, &m.mid2, &m.mid3, &m.dsh1, &m.dsh2, &m.dsh3, &m.ssh1, &m.ssh2,
+                         &m.ssh3, &m.centerg}) {
+        auto* handle = new HandleWidget(lookOf(m, *shape), panel);
+        binder_.bindPlain(*shape, handle);
+        handles_.emplace_back(shape, handle);
+        handle->mouse.press = [this, shape](MouseButton button, int x, int y) {
+            binder_.forward([=, this] { model_.dsh1MouseDown(*shape, button, x, y); });
+        };
+        handle->mouse.release = [this, shape](MouseButton button, int x, int y) {
+            binder_.forward([=, this] { model_.dsh1MouseUp(*shape, button, x, y); });
+        };
+        const bool middle = shape == &m.mid1 || shape == &m.mid2 || shape == &m.mid3;
+        if (shape == &m.centerg) {
+            handle->mouse.move = [this, shape](int x, int y) {
+                binder_.forward([=, this] { model_.centergMouseMove(*shape, x, y); });
+            };
+        } else if (middle) {
+            handle->mouse.move = [this, shape](int x, int y) {
+                binder_.forward([=, this] { model_.mid1MouseMove(*shape, x, y); });
+            };
+        } else {
+            handle->mouse.move = [this, shape](int x, int y) {
+                binder_.forward([=, this] { model_.dsh1MouseMove(*shape, x, y); });
+            };
+        }
+    }
+}
+
+HandleWidget* MainWindowView::handleFor(const Shape& shape) const {
+    for (const auto& [model, widget] : handles_) {
+        if (model == &shape) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindowView::buildOptionsGroup(QWidget* frame) {
+    auto* group = new TrackingGroupBox(frame);
+    optionsGroup_ = group;
+    fillBackground(group, kOptionsColour);
+    group->mouseMove = [this](int x, int y) {
+        binder_.forward([=, this] { model_.Panel2MouseMove(x, y); });
+    };
+    binder_.bindGroupBox(model_.GroupBox1, group);
+
+    auto* notebook = new QTabWidget(group);
+    notebook->setAutoFillBackground(true);
+    auto* devicePage = new QWidget;
+    auto* measurementPage = new QWidget;
+    notebook->addTab(devicePage, QString());
+    notebook->addTab(measurementPage, QString());
+    binder_.bindNotebook(model_.taboptions, notebook);
+    buildDevicePage(devicePage);
+    buildMeasurementPage(measurementPage);
+    buildBesideTheNotebook(group);
+}
+
+void MainWindowView::buildDevicePage(QWidget* page) {
+    Treframain& m = model_;
+    const auto side = [this, page](GroupBox& box, ComboBox& kind, Label& radius,
+                                   ScrollBar& radiusBar) {
+        auto* group = new QGroupBox(page);
+        binder_.bindGroupBox(box, group);
+        auto* combo = new QComboBox(group);
+        binder_.bindComboBox(kind, combo);
+        binder_.bindLabel(radius, new QLabel(group));
+        binder_.bindScrollBar(radiusBar, new QScrollBar(Qt::Horizontal, group));
+    };
+    side(m.leftgb, m.leftcb, m.lradiuslb, m.lradiussb);
+    side(m.rightgb, m.rightcb, m.Rradiuslb, m.rradiussb);
+    binder_.bindLabel(m.lenswlb, new QLabel(page));
+    binder_.bindLabel(m.llb, new QLabel(page));
+    binder_.bindScrollBar(m.widthsb, new QScrollBar(Qt::Horizontal, page));
+    binder_.bindLabel(m.slitlb, new QLabel(page));
+    binder_.bindLabel(m.slb, new QLabel(page));
+    binder_.bindScrollBar(m.slitsb, new QScrollBar(Qt::Horizontal, page));
+}
+
+void MainWindowView::buildMeasurementPage(QWidget* page) {
+    Treframain& m = model_;
+    binder_.bindCheckBox(m.domeasurecb, new QCheckBox(page));
+    binder_.bindRadioButton(m.measurerb, new QRadioButton(page));
+    binder_.bindRadioButton(m.Anglerb, new QRadioButton(page));
+    auto* answer = new QLabel(page);
+    answer->setAlignment(Qt::AlignCenter);
+    answer->setWordWrap(true);
+    binder_.bindLabel(m.anslb, answer);
+    binder_.bindLabel(m.ianglelb, new QLabel(page));
+}
+
+void MainWindowView::buildBesideTheNotebook(QWidget* group) {
+    Treframain& m = model_;
+    auto* zoom = new QLabel(group);
+    zoom->setFont(arialFont(14, true));
+    zoom->setMouseTracking(true);
+    zoom->installEventFilter(this);
+    zoomLabel_ = zoom;
+    binder_.bindLabel(m.zoomlb, zoom);
+    binder_.bindScrollBar(m.scalesb, new QScrollBar(Qt::Horizontal, group));
+
+    auto* reset = new QPushButton(group);
+    reset->setFont(arialFont(14, true));
+    reset->setMouseTracking(true);
+    reset->installEventFilter(this);
+    resetButton_ = reset;
+    binder_.bindButton(m.resetbt, reset);
+
+    auto* hints = new QGroupBox(group);
+    binder_.bindGroupBox(m.hintsgb, hints);
+    auto* hintText = new QLabel(hints);
+    hintText->setFont(arialFont(11, false));
+    hintText->setWordWrap(true);
+    hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    binder_.bindLabel(m.hintslb, hintText);
+
+    auto* indices = new QGroupBox(group);
+    binder_.bindGroupBox(m.indexgb, indices);
+    binder_.bindLabel(m.glasslb, new QLabel(indices));
+    binder_.bindScrollBar(m.glassindex, new QScrollBar(Qt::Horizontal, indices));
+    binder_.bindLabel(m.airlb, new QLabel(indices));
+    binder_.bindScrollBar(m.airindex, new QScrollBar(Qt::Horizontal, indices));
+
+    auto* colours = new QGroupBox(group);
+    binder_.bindGroupBox(m.GroupBox2, colours);
+    binder_.bindRadioButton(m.Oneclrb, new QRadioButton(colours));
+    binder_.bindRadioButton(m.threeclrb, new QRadioButton(colours));
+}
+
+void MainWindowView::sync() {
+    setWindowTitle(QString::fromStdString(model_.form.caption));
+    QApplication::setApplicationDisplayName(QString::fromStdString(model_.applicationTitle));
+    if (size() != QSize(model_.form.width, model_.form.height)) {
+        setFixedSize(model_.form.width, model_.form.height);
+    }
+    binder_.syncAll();
+    benchPicture_->setCursor(model_.planeim.cursor == Cursor::Cross ? Qt::CrossCursor
+                                                                    : Qt::ArrowCursor);
+    benchPicture_->update();
+}
+
+void MainWindowView::activateOnce() {
+    if (activated_) {
+        return;
+    }
+    activated_ = true;
+    model_.form.clientWidth = client_->width();
+    model_.form.clientHeight = client_->height();
+    binder_.forward([this] { model_.FormActivate(); });
+    move(model_.form.left, model_.form.top);
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The set-up runs when the window first comes up, before its first paint, whether or
+    // not a window manager hands it the focus.
+    activateOnce();
+}
+
+void MainWindowView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        binder_.forward([this] { model_.WMSize(1); });
+    }
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        // Measuring stops when another window of the program takes over without being
+        // modal; the program's dialogs are all modal, so in practice it runs on.
+        QWidget* active = QApplication::activeWindow();
+        if (active != nullptr && active != this && !active->isModal()) {
+            binder_.forward([this] { model_.FormDeactivate(); });
+        }
+    }
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == resetButton_) {
+            binder_.forward([this] { model_.resetbtMouseMove(); });
+        } else if (watched == zoomLabel_) {
+            binder_.forward([this] { model_.zoomlbMouseMove(); });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "app/model_binder.h"
+#include "app/picture_widgets.h"
+
+class QMenu;
+class QTabWidget;
+class Treframain;
+
+// The main window's widgets, built from the model's layout. Every user event goes to a
+// handler of the model; after it the whole model is pushed back into the widgets.
+class MainWindowView : public QMainWindow {
+  public:
+    explicit MainWindowView(Treframain& model);
+
+    void sync();
+
+    PictureWidget* benchPicture() const { return benchPicture_; }
+    HandleWidget* handleFor(const Shape& shape) const;
+    QMenu* popupMenu() const { return popupMenu_; }
+    QWidget* optionsGroup() const { return optionsGroup_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenuBar();
+    QMenu* buildMenu(MenuItem& parent, QWidget* owner);
+    void buildFrame();
+    void buildHandles(QWidget* panel);
+    void buildOptionsGroup(QWidget* frame);
+    void buildDevicePage(QWidget* page);
+    void buildMeasurementPage(QWidget* page);
+    void buildBesideTheNotebook(QWidget* group);
+    void activateOnce();
+
+    Treframain& model_;
+    ModelBinder binder_;
+    bool activated_ = false;
+    QWidget* client_ = nullptr;
+    PictureWidget* benchPicture_ = nullptr;
+    QWidget* optionsGroup_ = nullptr;
+    QWidget* resetButton_ = nullptr;
+    QWidget* zoomLabel_ = nullptr;
+    QMenu* popupMenu_ = nullptr;
+    std::vector<std::pair<const Shape*, HandleWidget*>> handles_;
+};

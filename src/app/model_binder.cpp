@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include "app/model_binder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace {
+
+QString text(const std::string& caption) {
+    return QString::fromStdString(caption);
+}
+
+}  // namespace
+
+ModelBinder::ModelBinder(std::function<void()> afterEvent) : afterEvent_(std::move(afterEvent)) {}
+
+void ModelBinder::forward(const std::function<void()>& call) {
+    call();
+    afterEvent_();
+}
+
+void ModelBinder::syncAll() {
+    for (const auto& sync : syncs_) {
+        sync();
+    }
+}
+
+void ModelBinder::syncGeometry(const Control& control, QWidget* widget) {
+    const QRect bounds(control.left, control.top, control.width, control.height);
+    if (widget->geometry() != bounds) {
+        widget->setGeometry(bounds);
+    }
+    if (widget->isVisibleTo(widget->parentWidget()) != control.visible) {
+        widget->setVisible(control.visible);
+    }
+    if (widget->isEnabled() != control.enabled) {
+        widget->setEnabled(control.enabled);
+    }
+}
+
+void ModelBinder::bindPlain(Control& control, QWidget* widget) {
+    syncs_.push_back([this, &control, widget] { syncGeometry(control, widget); });
+}
+
+void ModelBinder::bindLabel(Label& label, QLabel* widget) {
+    syncs_.push_back([this, &label, widget] {
+        syncGeometry(label, widget);
+        const QString caption = text(label.caption);
+        if (widget->text() != caption) {
+            widget->setText(caption);
+        }
+    });
+}
+
+void ModelBinder::bindGroupBox(GroupBox& group, QGroupBox* widget) {
+    syncs_.push_back([this, &group, widget] {
+        syncGeometry(group, widget);
+        const QString caption = text(group.caption);
+        if (widget->title() != caption) {
+            widget->setTitle(caption);
+        }
+    });
+}
+
+void ModelBinder::bindButton(Button& button, QAbstractButton* widget) {
+    focusable_.insert(widget, &button);
+    connect(widget, &QAbstractButton::clicked, this,
+            [this, &button] { forward([&button] { button.click(); }); });
+    syncs_.push_back([this, &button, widget] {
+        syncGeometry(button, widget);
+        const QString caption = text(button.caption);
+        if (widget->text() != caption) {
+            widget->setText(caption);
+        }
+    });
+}
+
+void ModelBinder::bindScrollBar(ScrollBar& bar, QScrollBar* widget) {
+    focusable_.insert(widget, &bar);
+    widget->setFocusPolicy(Qt::StrongFocus);
+    connect(widget, &QScrollBar::valueChanged, this,
+            [this, &bar](int value) { forward([&bar, value] { bar.setPosition(value); }); });
+    syncs_.push_back([this, &bar, widget] {
+        const QSignalBlocker blocker(widget);
+        syncGeometry(bar, widget);
+        if (widget->minimum() != bar.min || widget->maximum() != bar.max) {
+            widget->setRange(bar.min, bar.max);
+        }
+        widget->setPageStep(bar.largeChange);
+        if (widget->value() != bar.position()) {
+            widget->setValue(bar.position());
+        }
+    });
+}
+
+void ModelBinder::bindComboBox(ComboBox& box, QComboBox* widget) {
+    focusable_.insert(widget, &box);
+    connect(widget, &QComboBox::activated, this,
+            [this, &box](int index) { forward([&box, index] { box.userSelect(index); }); });
+    syncs_.push_back([this, &box, widget] {
+        const QSignalBlocker blocker(widget);
+        syncGeometry(box, widget);
+        if (widget->count() != static_cast<int>(box.items.size())) {
+            widget->clear();
+            for (const std::string& item : box.items) {
+                widget->addItem(text(item));
+            }
+        }
+        if (widget->currentIndex() != box.itemIndex) {
+            widget->setCurrentIndex(box.itemIndex);
+        }
+    });
+}
+
+void ModelBinder::bindCheckBox(CheckBox& box, QCheckBox* widget) {
+    focusable_.insert(widget, &box);
+    connect(widget, &QCheckBox::clicked, this,
+            [this, &box] { forward([&box] { box.userClick(); }); });
+    syncs_.push_back([this, &box, widget] {
+        const QSignalBlocker blocker(widget);
+        syncGeometry(box, widget);
+        widget->setText(text(box.caption));
+        if (widget->isChecked() != box.checked()) {
+            widget->setChecked(box.checked());
+        }
+    });
+}
+
+void ModelBinder::bindRadioButton(RadioButton& button, QRadioButton* widget) {
+    focusable_.insert(widget, &button);
+    // The model decides which button of a group is checked.
+    widget->setAutoExclusive(false);
+    connect(widget, &QRadioButton::clicked, this,
+            [this, &button] { forward([&button] { button.userClick(); }); });
+    syncs_.push_back([this, &button, widget] {
+        const QSignalBlocker blocker(widget);
+        syncGeometry(button, widget);
+        const QString caption = text(button.caption);
+        if (widget->text() != caption) {
+            widget->setText(caption);
+        }
+        if (widget->isChecked() != button.checked()) {
+            widget->setChecked(button.checked());
+        }
+    });
+}
+
+void ModelBinder::bindNotebook(Notebook& book, QTabWidget* widget) {
+    connect(widget, &QTabWidget::currentChanged, this,
+            [this, &book](int index) { forward([&book, index] { book.setPageIndex(index); }); });
+    syncs_.push_back([this, &book, widget] {
+        const QSignalBlocker blocker(widget);
+        syncGeometry(book, widget);
+        for (int page = 0; page < widget->count(); ++page) {
+            const QString caption = text(book.pages[static_cast<size_t>(page)]);
+            if (widget->tabText(page) != caption) {
+                widget->setTabText(page, caption);
+            }
+        }
+        if (widget->currentIndex() != book.pageIndex()) {
+            widget->setCurrentIndex(book.pageIndex());
+        }
+    });
+}
+
+void ModelBinder::bindMenuItem(MenuItem& item, QAction* action) {
+    if (!item.shortcut.empty()) {
+        action->setShortcut(QKeySequence(text(item.shortcut)));
+    }
+    action->setSeparator(item.isSeparator());
+    if (item.items.empty() && !item.isSeparator()) {
+        connect(action, &QAction::triggered, this,
+                [this, &item] { forward([&item] { item.click(); }); });
+    }
+    syncs_.push_back([&item, action] {
+        const QSignalBlocker blocker(action);
+        const QString caption = text(item.caption);
+        if (action->text() != caption) {
+            action->setText(caption);
+        }
+        // Only a checked item shows a check mark, as in a classic menu.
+        if (action->isCheckable() != item.checked) {
+            action->setCheckable(item.checked);
+        }
+        action->setChecked(item.checked);
+        if (action->isVisible() != item.visible) {
+            action->setVisible(item.visible);
+        }
+        if (action->isEnabled() != item.enabled) {
+            action->setEnabled(item.enabled);
+        }
+    });
+}
+
+void ModelBinder::focusMovedTo(QWidget* widget, FocusTracker& tracker) {
+    QWidget* candidate = widget;
+    while (candidate != nullptr && !focusable_.contains(candidate)) {
+        candidate = candidate->parentWidget();
+    }
+    Control& control = candidate != nullptr ? *focusable_.value(candidate) : elsewhere_;
+    forward([&tracker, &control] { tracker.focus(control); });
+}

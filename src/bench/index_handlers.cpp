@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// The "Glass" and "Air" sliders, one or three colours, and the colour scheme.
+#include <string>
+
+#include "shell/treframain.h"
+
+namespace {
+
+constexpr TColor kOrange = 0x00B9FF;
+
+// Position 150 reads "1.50", 105 "1.05", 300 "3.00".
+std::string indexText(int position) {
+    const int fraction = position % 100;
+    return std::to_string(position / 100) + "." + (fraction < 10 ? "0" : "") +
+           std::to_string(fraction);
+}
+
+}  // namespace
+
+void Treframain::airindexChange(Control& sender) {
+    const auto& slider = static_cast<ScrollBar&>(sender);
+    bench.mediumIndex[slider.tag] = slider.position() / 100.0;
+    if (slider.tag == 1) {
+        airlb.caption = "\"Air\": " + indexText(slider.position());
+    } else {
+        glasslb.caption = "\"Glass\": " + indexText(slider.position());
+    }
+    bench.measureStep = 0;
+    plotbtClick();
+}
+
+void Treframain::airindexExit(Control&) {
+    plotbtClick();
+}
+
+void Treframain::updateFirstRayColour() {
+    if (bench.colourCount == 1) {
+        bench.rayColours[1] = cs1.tag == 0 ? kOrange : colours::black;
+    } else {
+        bench.rayColours[1] = colours::red;
+    }
+}
+
+void Treframain::OneclrbClick(Control& sender) {
+    bench.colourCount = sender.tag;
+    updateFirstRayColour();
+    drawlensbtClick();
+}
+
+void Treframain::Colour1Click(Control& sender) {
+    cs1.caption = "&Colour Scheme (" + sender.caption + ")";
+    cs1.tag = sender.tag;
+    updateFirstRayColour();
+    drawlensbtClick();
+}

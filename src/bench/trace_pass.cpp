@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// Redraw rays: the bench picture rebuilt from the device picture, every ray traced and
+// drawn on it, the handles put where the rays say.
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <string>
+
+#include "bench/ray_path.h"
+#include "canvas/pixel.h"
+#include "shell/treframain.h"
+
+namespace {
+
+// "Angle of Incidence is 30.0 Degrees.": one decimal, right-aligned in four characters.
+std::string incidenceReadout(double incidenceAngle) {
+    char value[32];
+    std::snprintf(value, sizeof value, "%4.1f",
+                  std::fabs(incidenceAngle) * 180.0 / std::numbers::pi);
+    return std::string("Angle of Incidence is ") + value + " Degrees.";
+}
+
+}  // namespace
+
+void Treframain::plotbtClick() {
+    bench.deviceWidth = widthsb.position() * bench.zoomFactor;
+    bench.deviceOffsetY = centerg.top - bench.benchMidY - planeim.top + 2;
+    bench.deviceOffsetX = centerg.left - bench.benchMidX - planeim.left + 2;
+
+    Canvas& canvas = planeCanvas();
+    const Rect whole{0, 0, canvas.width(), canvas.height()};
+    canvas.copyRect(whole, lensCanvas(), whole);
+    canvas.pen = Pen{};
+    canvas.brush = Brush{};
+    canvas.font = Font{};
+
+    if (bench.handleDragging && incidentray1.checked) {
+        drawIncidentExtensions();
+    }
+    const RayPass pass{canvas,
+                       bench,
+                       mirrorrb.checked(),
+                       ShowNormals1.checked,
+                       Extendray1.checked,
+                       truncPixel(bench.zoomFactor * 35),
+                       planeim.width,
+                       widthsb.position()};
+    const int sources = Pointsource1.checked ? 3 : rays11.tag;
+    for (int i = 1; i <= sources; ++i) {
+        for (int c = 1; c <= bench.colourCount; ++c) {
+            for (int s = 1; s <= Slits11.tag; ++s) {
+                traceRay(pass, i, c, s);
+            }
+        }
+    }
+
+    drawCentresOfCurvature();
+    canvas.pen.width = 1;
+    if (ShowLightsource1.checked) {
+        flashlightbtClick();
+    }
+    for (int i = 1; i <= rays11.tag; ++i) {
+        middleHandle(i).left = (sourceHandle(i).left + aimHandle(i).left) / 2;
+        middleHandle(i).top = (sourceHandle(i).top + aimHandle(i).top) / 2;
+    }
+    const Point marker{centerg.left - planeim.left, centerg.top - planeim.top};
+    canvas.pen.color = colours::red;
+    canvas.brush.color = colours::white;
+    canvas.rectangle(marker.x, marker.y, marker.x + 5, marker.y + 5);
+    bench.geometryChanged = false;
+}
+
+// While a handle is held, each source's line continues far past its aim handle.
+void Treframain::drawIncidentExtensions() {
+    Canvas& canvas = planeCanvas();
+    canvas.pen.style = PenStyle::Dot;
+    for (int i = 1; i <= rays11.tag; ++i) {
+        const Shape& source = sourceHandle(i);
+        const Shape& aim = aimHandle(i);
+        canvas.moveTo(source.left - planeim.left + 2, source.top - planeim.top + 2);
+        canvas.lineTo(source.left + 20 * (aim.left - source.left) - planeim.left + 2,
+                      source.top + 20 * (aim.top - source.top) - planeim.top + 2);
+    }
+    canvas.pen.style = PenStyle::Solid;
+}
+
+// One ray: source i, colour c, slit s.
+void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
+    Shape& source = sourceHandle(i);
+    Shape& aim = aimHandle(i);
+    Canvas& canvas = planeCanvas();
+
+    // Slits that would fall outside the device lie along its top or bottom edge.
+    const int slitSpacing = truncPixel(slitsb.position() * bench.zoomFactor);
+    int slitShift = bench.slitOffset[s] * slitSpacing;
+    const int aimRow = aim.top - planeim.top + 2;
+    if (aimRow + slitShift < bench.apertureTop + bench.deviceOffsetY) {
+        slitShift = bench.apertureTop + bench.deviceOffsetY - aimRow;
+    } else if (aimRow + slitShift > bench.apertureBottom + bench.deviceOffsetY) {
+        slitShift = bench.apertureBottom + bench.deviceOffsetY - aimRow;
+    }
+    const int y1 = aimRow + slitShift - bench.deviceOffsetY;
+    const LeftSurfaceEntry entry = leftSurfaceEntry(bench, y1);
+
+    if (s == 1) {
+        aim.left = truncPixel(entry.x1) + bench.deviceOffsetX + planeim.left - 4;
+    }
+    if (bench.geometryChanged) {
+        // The source keeps its direction and stands half a bench height back from its aim.
+        source.left = aim.left - truncPixel(std::cos(bench.sourceAngle[i]) * bench.benchMidY);
+        source.top = aim.top - truncPixel(std::sin(bench.sourceAngle[i]) * bench.benchMidY);
+        if (Pointsource1.checked) {
+            source.top = dsh1.top;
+            source.left = dsh1.left;
+        }
+    }
+
+    const Vec2 p1{entry.x1, static_cast<double>(y1)};
+    const Vec2 p0{p1.x - (aim.left - source.left), p1.y - (aim.top - source.top)};
+    canvas.pen = {bench.sourceColour, 2, PenStyle::Solid};
+    drawInDeviceFrame(canvas, bench, p0, p1);
+
+    const int rayWidth = threeclrb.checked() ? 1 : 2;
+    canvas.pen.color = bench.rayColours[c];
+    const double incidentAngle = incidentDirection(p0.x, p0.y, p1.x, p1.y);
+    if (ShowNormals1.checked) {
+        canvas.pen = {colours::red, 1, PenStyle::Dot};
+        canvas.brush.style = BrushStyle::Solid;
+        drawInDeviceFrame(canvas, bench, along(p1, entry.normalAngle, pass.normalLength),
+                          backward(p1, entry.normalAngle, pass.normalLength));
+        canvas.pen = {bench.rayColours[c], rayWidth, PenStyle::Solid};
+    }
+    if (i * c * s == 1) {
+        ianglelb.caption = incidenceReadout(entry.normalAngle - incidentAngle);
+    }
+    traceThroughDevice(
+        pass, {p1, incidentAngle, entry.normalAngle, c, rayWidth, !ShowRefraction1.checked});
+}
+
+void Treframain::drawCentresOfCurvature() {
+    if (!ShowCenters1.checked) {
+        return;
+    }
+    Canvas& canvas = planeCanvas();
+    canvas.pen.color = colours::red;
+    canvas.brush.color = colours::red;
+    const int top0 = centerg.top - planeim.top;
+    const int cx0 = centerg.left - planeim.left + 3;
+    const auto dot = [&](int cx) { canvas.ellipse(cx - 2, top0, cx + 2, top0 + 4); };
+    const double halfWidth = bench.deviceWidth / 2;
+    if (leftcb.itemIndex == 1) {
+        dot(truncPixel(-halfWidth + bench.surfaceCentreDist[kLeftSide]) + cx0);
+    } else if (leftcb.itemIndex == 2) {
+        dot(truncPixel(-halfWidth - bench.surfaceCentreDist[kLeftSide]) + cx0);
+    }
+    if (lensrb.checked()) {
+        if (rightcb.itemIndex == 1) {
+            dot(truncPixel(halfWidth - bench.surfaceCentreDist[kRightSide]) + cx0);
+        } else if (rightcb.itemIndex == 2) {
+            dot(truncPixel(halfWidth + bench.surfaceCentreDist[kRightSide]) + cx0);
+        }
+    }
+}

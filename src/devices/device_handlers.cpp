@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "devices/device_painter.h"
+#include "shell/treframain.h"
+
+void Treframain::drawlensbtClick() {
+    const SchemeColours scheme = schemeColours(cs1.tag, threeclrb.checked());
+    bench.sourceColour = scheme.source;
+    bench.deviceOutlineColour = scheme.outline;
+    bench.benchBackColour = scheme.back;
+    bench.deviceFillColour = scheme.fill;
+
+    DeviceDrawing drawing;
+    drawing.widthPosition = widthsb.position();
+    drawing.deviceCentre = benchCentre(centerg);
+    drawing.mirror = mirrorrb.checked();
+    drawing.showGrid = ShowGridlines1.checked;
+    drawing.showAxis = ShowPrincipalaxis1.checked;
+    drawing.colours = scheme;
+    bench.deviceLeftX = paintDevice(lensCanvas(), bench, drawing);
+
+    plotbtClick();
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "bench/bench_state.h"
+#include "canvas/canvas.h"
+
+// The four colours a colour scheme gives the bench.
+struct SchemeColours {
+    TColor source;
+    TColor outline;
+    TColor back;
+    TColor fill;
+    bool operator==(const SchemeColours&) const = default;
+};
+
+// Scheme 0 is "Color", 1 is "B/W".
+SchemeColours schemeColours(int colourScheme, bool threeColours);
+
+// What one repaint of the device picture needs beyond the bench state.
+struct DeviceDrawing {
+    int widthPosition = 5;  // the width bar's position: the width in pixels at zoom 1
+    Point deviceCentre;     // the centre handle's centre, bench pixels
+    bool mirror = false;
+    bool showGrid = true;
+    bool showAxis = true;
+    SchemeColours colours{};
+};
+
+// Repaints the whole device picture (background, grid, device outline and fill, principal
+// axis) and returns the leftmost x of the device's left surface as drawn.
+int paintDevice(Canvas& canvas, const BenchState& bench, const DeviceDrawing& drawing);

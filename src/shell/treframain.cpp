@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// The main window as a frame: the edition and the set-up it applies when first shown, and
+// the window-level commands.
+#include "shell/treframain.h"
+
+#include "shell/edition.h"
+
+namespace {
+
+constexpr int kMinimised = 1;  // the size type of a window being minimised
+
+}  // namespace
+
+void Treframain::chooseEdition() {
+    if (isRefractionEdition(platform_.executableName())) {
+        Lens1Click(Lens1);
+        aboutBox.productName.caption = "Product Name: Lumivex";
+        aboutBox.form.caption = "Refraction Experiment About";
+        aboutBox.version.caption = "Version 1.2";
+        form.caption = "Lumivex";
+        applicationTitle = "Lumivex";
+    } else {
+        Mirror1Click(Mirror1);
+        aboutBox.productName.caption = "Product Name: Spekvale";
+        aboutBox.form.caption = "Reflection Experiment About";
+        aboutBox.version.caption = "Version 1.2";
+        applicationTitle = "Spekvale";
+        form.caption = "Spekvale";
+    }
+}
+
+void Treframain::FormActivate() {
+    chooseEdition();
+
+    domeasurecb.setChecked(false);
+    const ScreenSize screen = platform_.screenSize();
+    form.top = (screen.height - form.height) / 2;
+    form.left = (screen.width - form.width) / 2;
+    Panel2.top = (form.clientHeight - Panel2.height) / 2;
+    Panel2.left = (form.clientWidth - Panel2.width) / 2;
+    indexgb.visible = lensrb.checked();
+    resetbtClick(resetbt);
+
+    if (indexgb.visible) {
+        Help1.helpContext = 2000;
+        taboptions.left = 8;
+        taboptions.pages[0] = "&Lens Properties";
+        ShowRefraction1.caption = "Show Refraction";
+        Extendray1.caption = "Extend Refracted Ray";
+        DoubleConvexLens1Click(DoubleConvexLens1);
+        glassindex.setPosition(150);
+        airindex.setPosition(100);
+    } else {
+        Help1.helpContext = 3000;
+        taboptions.pages[0] = "&Mirror Properties";
+        ShowRefraction1.caption = "Show Reflection";
+        Extendray1.caption = "Extend Reflected Ray";
+        taboptions.left = 176;
+        Concavemirror1Click(Concavemirror1);
+    }
+    Experiments1.visible = indexgb.visible;
+    Experiments2.visible = !indexgb.visible;
+
+    scalesb.setPosition(10);
+    if (!ShowGridlines1.checked) {
+        ShowGridlines1.click();
+    }
+    N13.click();
+    N14.click();
+    if (!ShowPrincipalaxis1.checked) {
+        ShowPrincipalaxis1.click();
+    }
+    if (!ShowRefraction1.checked) {
+        ShowRefraction1.click();
+    }
+}
+
+void Treframain::FormDeactivate() {
+    if (domeasurecb.checked()) {
+        domeasurecb.setChecked(false);
+    }
+}
+
+void Treframain::WMSize(int sizeType) {
+    if (sizeType == kMinimised) {
+        platform_.minimiseApplication();
+    }
+}
+
+void Treframain::return1Click(Control&) {
+    platform_.closeMainWindow();
+}
+
+void Treframain::Help2Click(Control&) {
+    platform_.openHelp(Help1.helpContext);
+}
+
+void Treframain::About1Click(Control&) {
+    platform_.showModal(ModalWindow::About);
+}
+
+void Treframain::MeasurementPractice1Click(Control&) {
+    platform_.showModal(ModalWindow::Practice);
+}

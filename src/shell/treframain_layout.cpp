@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: MIT
+// The main window's layout: every control with its caption, Tag, range, check mark and
+// place, and which handler each event runs. The Qt view builds its widgets from these
+// values and so holds no layout of its own.
+#include <initializer_list>
+
+#include "shell/treframain.h"
+
+namespace {
+
+void setMenu(MenuItem& item, const char* caption, int tag = 0, bool checked = false) {
+    item.caption = caption;
+    item.tag = tag;
+    item.checked = checked;
+}
+
+void setSubItems(MenuItem& parent, std::initializer_list<MenuItem*> items) {
+    parent.items.assign(items.begin(), items.end());
+}
+
+void setScrollBar(ScrollBar& bar, int min, int max, int position, int largeChange = 1) {
+    bar.initialise(min, max, position);
+    bar.largeChange = largeChange;
+}
+
+void setLabel(Label& label, const char* caption, int left, int top, int width, int height) {
+    label.caption = caption;
+    label.setBounds(left, top, width, height);
+}
+
+}  // namespace
+
+Treframain::Treframain(Platform& platform, CanvasFactory makeCanvas)
+    : platform_(platform), makeCanvas_(std::move(makeCanvas)) {
+    form.caption = "Refraction";
+    form.setBounds(0, 0, 800, 558);
+    form.clientWidth = 800;
+    form.clientHeight = 558;
+    buildMenus();
+    buildBenchPanel();
+    buildOptionsGroup();
+    wireHandlers();
+    FormCreate();
+}
+
+void Treframain::buildMenus() {
+    setMenu(Edit1, "&Edit");
+    setMenu(copy2, "&Copy");
+    copy2.shortcut = "Ctrl+C";
+    setMenu(print1, "&Print");
+    print1.shortcut = "Ctrl+P";
+    setMenu(PrintSetup1, "P&rint Setup");
+    setMenu(Enablecopyselect1, "Enable Copy &Select");
+    setMenu(EditSeparator1, "-");
+    setMenu(UserName1, "&User Name");
+    setSubItems(Edit1,
+                {&copy2, &print1, &PrintSetup1, &Enablecopyselect1, &EditSeparator1, &UserName1});
+
+    setMenu(View1, "&View");
+    setMenu(Experiments1, "&Experiments");
+    setMenu(Rectangularprism1, "Rectangular Prism");
+    setMenu(DoubleConvexLens1, "Double Convex Lens");
+    setMenu(DoubleConcaveLens1, "Double Concave Lens");
+    setMenu(SemiCircularLeft1, "Semi-Circular Prism Left");
+    setMenu(SemicircularPrismRight1, "Semi-Circular Prism Right");
+    setMenu(CircularLens1, "Circular Lens");
+    setSubItems(Experiments1, {&Rectangularprism1, &DoubleConvexLens1, &DoubleConcaveLens1,
+                               &SemiCircularLeft1, &SemicircularPrismRight1, &CircularLens1});
+    setMenu(Experiments2, "&Experiments");
+    setMenu(PlaneMirror1, "Plane Mirror");
+    setMenu(ConvexMirror1, "Convex Mirror");
+    setMenu(Concavemirror1, "Concave Mirror");
+    setSubItems(Experiments2, {&PlaneMirror1, &ConvexMirror1, &Concavemirror1});
+    setMenu(ViewSeparator1, "-");
+    setMenu(ShowCenters1, "Show &Centers");
+    setMenu(ShowRefraction1, "Show &Refraction", 0, true);
+    setMenu(ShowPrincipalaxis1, "Show &Principal Axis", 0, true);
+    setMenu(ShowLightsource1, "Show &Light Source", 0, true);
+    setMenu(ShowNormals1, "Show &Normal", 0, true);
+    setMenu(Extendray1, "E&xtend Refracted Ray");
+    setMenu(incidentray1, "Extend &Incident Ray");
+    setMenu(ShowGridlines1, "Show &Grid Lines", 0, true);
+    setSubItems(View1, {&Experiments1, &Experiments2, &ViewSeparator1, &ShowCenters1,
+                        &ShowRefraction1, &ShowPrincipalaxis1, &ShowLightsource1, &ShowNormals1,
+                        &Extendray1, &incidentray1, &ShowGridlines1});
+
+    setMenu(Options1, "&Options");
+    setMenu(rays11, "Number of &Rays (1)", 1);
+    setMenu(N02, "0", 0);
+    setMenu(N13, "1", 1);
+    setMenu(N23, "2", 2);
+    setMenu(N33, "3", 3);
+    setSubItems(rays11, {&N02, &N13, &N23, &N33});
+    setMenu(Slits11, "Number of &Slits (1)", 1);
+    setMenu(N14, "1", 1);
+    setMenu(N24, "2", 2);
+    setMenu(N34, "3", 3);
+    setMenu(N42, "4", 4);
+    setMenu(N52, "5", 5);
+    setSubItems(Slits11, {&N14, &N24, &N34, &N42, &N52});
+    setMenu(Pointsource1, "&Point Source");
+    setMenu(od1, "Optical &Device (Lens)");
+    od1.visible = false;
+    setMenu(Lens1, "Lens");
+    setMenu(Mirror1, "Mirror");
+    setSubItems(od1, {&Lens1, &Mirror1});
+    setMenu(cs1, "&Color Scheme (Color)", 0);
+    setMenu(Colour1, "Color", 0);
+    setMenu(BW1, "B/W", 1);
+    setSubItems(cs1, {&Colour1, &BW1});
+    setMenu(REdrawspeed1, "Redraw Speed (Med)");
+    setMenu(Slow1, "Slow", 30);
+    setMenu(Med1, "Med", 15);
+    setMenu(Fast1, "Fast", 6);
+    setSubItems(REdrawspeed1, {&Slow1, &Med1, &Fast1});
+    setMenu(Autohide, "&Auto Hide (Off)", 0);
+    setMenu(On1, "On", 1);
+    setMenu(Off1, "Off", 0);
+    setSubItems(Autohide, {&On1, &Off1});
+    setSubItems(Options1, {&rays11, &Slits11, &Pointsource1, &od1, &cs1, &REdrawspeed1, &Autohide});
+
+    setMenu(Help1, "&Help");
+    setMenu(MeasurementPractice1, "&Measurement Practice");
+    setMenu(Help2, "H&elp");
+    Help2.visible = false;
+    setMenu(About1, "&About");
+    setSubItems(Help1, {&MeasurementPractice1, &Help2, &About1});
+
+    setMenu(return1, "E&xit");
+    MainMenu1 = {&Edit1, &View1, &Options1, &Help1, &return1};
+
+    setMenu(copy1, "&Copy");
+    copy1.shortcut = "Ctrl+C";
+    setMenu(Print2, "&Print");
+    Print2.shortcut = "Ctrl+P";
+    PopupMenu1 = {&copy1, &Print2};
+}
+
+void Treframain::buildBenchPanel() {
+    Panel2.setBounds(0, 0, 801, 553);
+    Panel1.setBounds(1, 5, 797, 372);
+
+    planeim.setBounds(14, 14, 769, 344);
+    planeim.canvas = makeCanvas_(planeim.width, planeim.height);
+    lensim.setBounds(14, 14, 769, 344);
+    lensim.visible = false;
+    lensim.canvas = makeCanvas_(lensim.width, lensim.height);
+    Image1.setBounds(14, 14, 105, 105);
+    Image1.visible = false;
+    Image1.canvas = makeCanvas_(Image1.width, Image1.height);
+    copyshape.visible = false;
+
+    // The handles start lined up as a Reset would leave them: three sources one eighth of
+    // the aperture apart, the device centre on the bench centre.
+    centerg.setBounds(398, 186, 5, 5);
+    Shape* sources[] = {&dsh1, &dsh2, &dsh3};
+    Shape* aims[] = {&ssh1, &ssh2, &ssh3};
+    Shape* middles[] = {&mid1, &mid2, &mid3};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 186 + 40 * (i - 1);
+        sources[i]->setBounds(80, top, 5, 5);
+        sources[i]->kind = ShapeKind::Circle;
+        sources[i]->tag = i + 1;
+        aims[i]->setBounds(390, top, 5, 5);
+        aims[i]->kind = ShapeKind::Circle;
+        aims[i]->tag = i + 11;
+        middles[i]->setBounds(235, top, 5, 5);
+        middles[i]->tag = i + 1;
+        // Only source 1 is shown until the number of rays is chosen.
+        sources[i]->visible = aims[i]->visible = middles[i]->visible = (i == 0);
+    }
+    centerg.tag = 0;
+}
+
+void Treframain::buildOptionsGroup() {
+    GroupBox1.caption = "Optical Properties";
+    GroupBox1.setBounds(6, 384, 785, 164);
+
+    taboptions.setBounds(8, 16, 433, 142);
+    taboptions.pages = {"&Lens Properties", "&Measurement"};
+    taboptions.initialisePage(1);
+
+    leftgb.caption = "Left Side";
+    leftgb.setBounds(4, 2, 138, 106);
+    rightgb.caption = "Right Side";
+    rightgb.setBounds(283, 2, 138, 106);
+    for (ComboBox* box : {&leftcb, &rightcb}) {
+        box->items = {"Plane", "Convex", "Concave"};
+        box->itemIndex = 1;
+        box->setBounds(8, 20, 122, 24);
+    }
+    leftcb.tag = 1;
+    rightcb.tag = 2;
+    setLabel(lradiuslb, "Radius: 20", 8, 50, 122, 16);
+    setLabel(Rradiuslb, "Radius: 20", 8, 50, 122, 16);
+    for (ScrollBar* bar : {&lradiussb, &rradiussb}) {
+        setScrollBar(*bar, 10, 50, 20);
+        bar->setBounds(8, 72, 122, 17);
+    }
+    lradiussb.tag = 1;
+    rradiussb.tag = 2;
+
+    setLabel(lenswlb, "Lens Width:", 150, 10, 80, 16);
+    setLabel(llb, "5", 236, 10, 40, 16);
+    setScrollBar(widthsb, 5, 120, 5);
+    widthsb.setBounds(150, 30, 125, 17);
+    setLabel(slitlb, "Slit Width:", 150, 58, 80, 16);
+    setLabel(slb, "15", 236, 58, 40, 16);
+    setScrollBar(slitsb, 5, 40, 15);
+    slitsb.setBounds(150, 78, 125, 17);
+    slitlb.visible = slb.visible = slitsb.visible = false;
+
+    domeasurecb.caption = "Measure";
+    domeasurecb.setBounds(12, 8, 96, 20);
+    domeasurecb.tag = 0;
+    measurerb.caption = "Length";
+    measurerb.setBounds(12, 36, 96, 20);
+    measurerb.tag = 0;
+    Anglerb.caption = "Angle";
+    Anglerb.setBounds(12, 62, 96, 20);
+    Anglerb.tag = 1;
+    measureModes.add(measurerb);
+    measureModes.add(Anglerb);
+    measurerb.setChecked(true);
+    setLabel(anslb, "", 124, 8, 281, 33);
+    anslb.visible = false;
+    setLabel(ianglelb, "Angle of Incidence is 0 Degrees", 124, 66, 290, 20);
+
+    indexgb.caption = "Index of Refraction";
+    indexgb.setBounds(448, 8, 161, 148);
+    setLabel(glasslb, "\"Glass\": 1.50", 10, 22, 141, 16);
+    setScrollBar(glassindex, 100, 300, 150);
+    glassindex.setBounds(10, 42, 141, 17);
+    glassindex.tag = 2;
+    setLabel(airlb, "\"Air\": 1.00", 10, 80, 141, 16);
+    setScrollBar(airindex, 100, 300, 100);
+    airindex.setBounds(10, 100, 141, 17);
+    airindex.tag = 1;
+
+    setLabel(zoomlb, "Zoom: 25%", 618, 10, 159, 18);
+    setScrollBar(scalesb, 7, 40, 12, 4);
+    scalesb.setBounds(618, 30, 159, 17);
+
+    GroupBox2.caption = "Colors";
+    GroupBox2.setBounds(616, 54, 161, 44);
+    Oneclrb.caption = " One";
+    Oneclrb.tag = 1;
+    Oneclrb.setBounds(10, 18, 70, 20);
+    threeclrb.caption = " Three";
+    threeclrb.tag = 3;
+    threeclrb.setBounds(84, 18, 70, 20);
+    colourChoices.add(Oneclrb);
+    colourChoices.add(threeclrb);
+    Oneclrb.setChecked(true);
+
+    resetbt.caption = "&Reset";
+    resetbt.setBounds(652, 112, 89, 33);
+
+    hintsgb.caption = "Hints";
+    hintsgb.setBounds(616, 100, 161, 60);
+    hintsgb.visible = false;
+    setLabel(hintslb, "Hints shown here.", 6, 16, 149, 40);
+
+    backbt.visible = false;
+
+    lensrb.caption = "&Lens";
+    mirrorrb.caption = "&Mirror";
+    lensrb.visible = mirrorrb.visible = false;
+    deviceTypes.add(lensrb);
+    deviceTypes.add(mirrorrb);
+    lensrb.setChecked(true);
+}
+
+void Treframain::wireHandlers() {
+    const auto on = [this](void (Treframain::*handler)(Control&)) {
+        return [this, handler](Control& sender) { (this->*handler)(sender); };
+    };
+
+    copy2.onClick = copy1.onClick = on(&Treframain::copy1Click);
+    print1.onClick = on(&Treframain::print1Click);
+    Print2.onClick = on(&Treframain::Print2Click);
+    PrintSetup1.onClick = on(&Treframain::PrintSetup1Click);
+    Enablecopyselect1.onClick = on(&Treframain::Enablecopyselect1Click);
+    UserName1.onClick = on(&Treframain::UserName1Click);
+
+    Rectangularprism1.onClick = on(&Treframain::Rectangularprism1Click);
+    DoubleConvexLens1.onClick = on(&Treframain::DoubleConvexLens1Click);
+    DoubleConcaveLens1.onClick = on(&Treframain::DoubleConcaveLens1Click);
+    SemiCircularLeft1.onClick = on(&Treframain::SemiCircularLeft1Click);
+    SemicircularPrismRight1.onClick = on(&Treframain::SemicircularPrismRight1Click);
+    CircularLens1.onClick = on(&Treframain::CircularLens1Click);
+    PlaneMirror1.onClick = on(&Treframain::PlaneMirror1Click);
+    ConvexMirror1.onClick = on(&Treframain::ConvexMirror1Click);
+    Concavemirror1.onClick = on(&Treframain::Concavemirror1Click);
+    for (MenuItem* item : {&ShowCenters1, &ShowRefraction1, &ShowPrincipalaxis1, &ShowLightsource1,
+                           &ShowNormals1, &Extendray1, &incidentray1, &ShowGridlines1}) {
+        item->onClick = on(&Treframain::ShowCenters1Click);
+    }
+
+    for (MenuItem* item : rays11.items) {
+        item->onClick = on(&Treframain::N02Click);
+    }
+    for (MenuItem* item : Slits11.items) {
+        item->onClick = on(&Treframain::N24Click);
+    }
+    Pointsource1.onClick = on(&Treframain::Pointsource1Click);
+    Lens1.onClick = on(&Treframain::Lens1Click);
+    Mirror1.onClick = on(&Treframain::Mirror1Click);
+    Colour1.onClick = BW1.onClick = on(&Treframain::Colour1Click);
+    for (MenuItem* item : REdrawspeed1.items) {
+        item->onClick = on(&Treframain::Slow1Click);
+    }
+    On1.onClick = Off1.onClick = on(&Treframain::On1Click);
+
+    MeasurementPractice1.onClick = on(&Treframain::MeasurementPractice1Click);
+    Help2.onClick = on(&Treframain::Help2Click);
+    About1.onClick = on(&Treframain::About1Click);
+    return1.onClick = on(&Treframain::return1Click);
+
+    leftcb.onChange = leftcb.onExit = on(&Treframain::lradiussbChange);
+    rightcb.onChange = rightcb.onExit = on(&Treframain::lradiussbChange);
+    lradiussb.onChange = rradiussb.onChange = on(&Treframain::lradiussbChange);
+    widthsb.onChange = on(&Treframain::widthsbChange);
+    slitsb.onChange = on(&Treframain::slitsbChange);
+    scalesb.onChange = on(&Treframain::scalesbChange);
+    glassindex.onChange = airindex.onChange = on(&Treframain::airindexChange);
+    glassindex.onExit = airindex.onExit = on(&Treframain::airindexExit);
+    Oneclrb.onClick = threeclrb.onClick = on(&Treframain::OneclrbClick);
+    lensrb.onClick = mirrorrb.onClick = on(&Treframain::lensrbClick);
+    domeasurecb.onClick = on(&Treframain::domeasurecbClick);
+    measurerb.onClick = Anglerb.onClick = on(&Treframain::measurerbClick);
+    resetbt.onClick = on(&Treframain::resetbtClick);
+    taboptions.onPageChange = [this](Notebook&, int newTab) { taboptionsChange(newTab); };
+}

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "canvas/qt_canvas.h"
+#include "devices/device_painter.h"
+
+namespace {
+
+constexpr TColor kCream = 0xC7FDFE;  // RGB (254, 253, 199)
+constexpr TColor kLightGrey = 0xF0F0F0;
+
+BenchState benchAtZoom(int scalePosition) {
+    BenchState bench;
+    bench.benchMidX = 384;
+    bench.benchMidY = 172;
+    bench.radiusUnit = 172.0;
+    bench.zoomFactor = scalePosition / 12.0;
+    const int half = static_cast<int>((172 - 10) * bench.zoomFactor);
+    bench.apertureTop = 172 - half;
+    bench.apertureBottom = 172 + half;
+    return bench;
+}
+
+TEST(DevicePixels, theDefaultBenchIsCreamWithAWhiteLensAndAGreyAxis) {
+    BenchState bench = benchAtZoom(12);
+    bench.radiusFactor = {{2.0, 2.0}};
+    bench.surfaceCentreDist = {{chordCentreDistance(344.0, 162), chordCentreDistance(344.0, 162)}};
+    QtCanvas canvas(769, 344);
+    DeviceDrawing drawing;
+    drawing.deviceCentre = {386, 174};
+    drawing.colours = schemeColours(0, false);
+    paintDevice(canvas, bench, drawing);
+
+    EXPECT_EQ(canvas.pixel(20, 150), kCream);
+    EXPECT_EQ(canvas.pixel(386, 100), colours::white);  // inside the lens, grid covered
+    EXPECT_EQ(canvas.pixel(20, 174), colours::grey);    // the axis
+    EXPECT_EQ(canvas.pixel(386, 174), colours::grey);   // crossing the lens
+    // Near the axis the left surface lies 40 pixels out from its base line at 384.
+    EXPECT_EQ(canvas.pixel(344, 170), kLightGrey);
+    EXPECT_EQ(canvas.pixel(343, 170), kCream);
+}
+
+TEST(DevicePixels, theSmallestDeviceIsStillFilled) {
+    // Width 5 at zoom 7/12 is 2.9 pixels: half 1, so the seed lies between the base lines.
+    BenchState bench = benchAtZoom(7);
+    bench.surfaceKind = {{kPlane, kPlane}};
+    QtCanvas canvas(769, 344);
+    DeviceDrawing drawing;
+    drawing.widthPosition = 5;
+    drawing.deviceCentre = {386, 174};
+    drawing.showGrid = false;
+    drawing.showAxis = false;
+    drawing.colours = schemeColours(0, false);
+    paintDevice(canvas, bench, drawing);
+
+    EXPECT_EQ(canvas.pixel(385, 150), kLightGrey);
+    EXPECT_EQ(canvas.pixel(386, 150), colours::white);
+    EXPECT_EQ(canvas.pixel(387, 150), kLightGrey);
+    EXPECT_EQ(canvas.pixel(383, 150), kCream);  // nothing leaked out
+    EXPECT_EQ(canvas.pixel(389, 150), kCream);
+}
+
+TEST(DevicePixels, aMirrorLeavesTheGridShowingOnBothSides) {
+    BenchState bench = benchAtZoom(12);
+    bench.surfaceKind = {{kPlane, kPlane}};
+    QtCanvas canvas(769, 344);
+    DeviceDrawing drawing;
+    drawing.deviceCentre = {386, 174};
+    drawing.mirror = true;
+    drawing.colours = schemeColours(0, false);
+    paintDevice(canvas, bench, drawing);
+    EXPECT_EQ(canvas.pixel(384, 100), colours::black);
+    EXPECT_EQ(canvas.pixel(420, 100), kCream);
+    EXPECT_EQ(canvas.pixel(300, 100), kCream);
+}
+
+}  // namespace
