@@ -5,10 +5,15 @@
 
 #include "canvas/canvas.h"
 
-// The canvas of every real picture: a QImage in Format_RGB32 drawn with QPainter,
-// antialiasing off, so that pixels land where the drawing code computes them.
+class QPainter;
+class QRectF;
+
+// The canvas of every real picture: a QImage in Format_RGB32, antialiasing off, so that
+// pixels land where the drawing code computes them. Thin lines, rectangles, flood fill and
+// copies work on the image's pixels directly; curves, wide pens and text go through
+// QPainter. Text needs the application object (QGuiApplication) to exist.
 class QtCanvas : public Canvas {
-public:
+  public:
     QtCanvas(int width, int height);
 
     const QImage& image() const { return image_; }
@@ -27,10 +32,20 @@ public:
     int height() const override { return image_.height(); }
     void resize(int width, int height) override;
 
-protected:
+  protected:
     void drawLine(Point from, Point to) override;
 
-private:
+  private:
+    // A one-pixel line in the pen's colour and pattern, end pixel left out.
+    void plotThinLine(Point from, Point to);
+    // A wider pen's line, centred on where the thin line would run.
+    void strokeWideLine(Point from, Point to);
+    void fillBox(const Rect& box, QRgb colour);
+    void preparePainter(QPainter& painter) const;
+    // Where QPainter must stroke a curve so that the pen stays inside the box.
+    QRectF outlineRect(const Rect& box) const;
+    int penWidth() const;
+
     QImage image_;
 };
 
