@@ -3,6 +3,7 @@
 
 #include "app/about_view.h"
 #include "app/main_window_view.h"
+#include "app/practice_view.h"
 #include "app/qt_platform.h"
 #include "canvas/qt_canvas.h"
 #include "shell/application.h"
@@ -21,8 +22,10 @@ int main(int argc, char** argv) {
     Application application(platform, random, makeCanvas);
 
     MainWindowView mainWindow(application.reframain);
+    PracticeView practice(application.Profrm, &mainWindow);
     AboutView about(application.reframain.aboutBox, &mainWindow);
     platform.setMainWindow(&mainWindow);
+    platform.setModalWindow(ModalWindow::Practice, [&practice] { practice.exec(); });
     platform.setModalWindow(ModalWindow::About, [&about] { about.showModally(); });
 
     mainWindow.show();

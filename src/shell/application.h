@@ -4,6 +4,7 @@
 #include "canvas/canvas_factory.h"
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "practice/tprofrm.h"
 #include "shell/treframain.h"
 
 // The program's windows, created at start in this order and alive until it ends: the main
@@ -11,9 +12,8 @@
 class Application {
   public:
     Application(Platform& platform, RandomSource& random, const CanvasFactory& makeCanvas)
-        : reframain(platform, makeCanvas) {
-        static_cast<void>(random);
-    }
+        : reframain(platform, makeCanvas), Profrm(platform, random, makeCanvas) {}
 
     Treframain reframain;
+    TProfrm Profrm;
 };
