@@ -10,14 +10,6 @@
 
 using std::numbers::pi;
 
-Point offsetPoint(Point origin, double dx, double dy) {
-    return {origin.x + truncPixel(dx), origin.y + truncPixel(dy)};
-}
-
-Point polarPoint(Point origin, double radius, double angle) {
-    return offsetPoint(origin, radius * std::cos(angle), radius * std::sin(angle));
-}
-
 Point mirrored(Point point, Point centre) {
     return {2 * centre.x - point.x, 2 * centre.y - point.y};
 }
@@ -59,13 +51,6 @@ double rulerDirectionTowards(Point aim, Point zeroEnd) {
         return aim.y >= zeroEnd.y ? 3 * pi / 2 : pi / 2;
     }
     return directionOfSlope(aim, zeroEnd);
-}
-
-double principalSlope(int rise, int run) {
-    if (run == 0) {
-        return rise == 0 ? 0.0 : std::copysign(pi / 2, rise);
-    }
-    return std::atan(static_cast<double>(rise) / static_cast<double>(run));
 }
 
 std::string angleReadingText(double radians) {

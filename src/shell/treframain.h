@@ -11,6 +11,7 @@
 #include "shell/information_dialog.h"
 
 struct RayPass;
+struct DisplaySwitches;
 
 // The main window's model: every control of the window, the bench state, and every event
 // handler under its own name. It is one class because its handlers are one window's
@@ -185,6 +186,14 @@ class Treframain {
     void wireHandlers();
     void chooseEdition();
     void updateFirstRayColour();
+    void keepSourcesClearOfTheDevice();
+    void setSwitch(MenuItem& item, bool on);
+    void startExperiment();
+    void singleSourceThenReset(int zoom);
+    void resetThenSources(int zoom, int sources);
+    void applyLensSwitches(const DisplaySwitches& on);
+    void applyMirrorSwitches(const DisplaySwitches& on);
+    void editKind(ComboBox& box, int itemIndex);
     void drawIncidentExtensions();
     void traceRay(const RayPass& pass, int source, int colour, int slit);
     void drawCentresOfCurvature();

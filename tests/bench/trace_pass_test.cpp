@@ -126,6 +126,7 @@ TEST(TracePass, aPointSourceTracesThreeRaysWhateverTheNumberOfSources) {
 TEST(TracePass, threeColoursSeparateWithBlueBendingMost) {
     MainWindowFixture fixture;  // the created double convex lens
     Treframain& w = fixture.window;
+    w.ShowLightsource1.checked = false;  // the torch's strokes would share the ray pen
     w.threeclrb.setChecked(true);
     EXPECT_EQ(w.bench.colourCount, 3);
     EXPECT_EQ(w.bench.sourceColour, colours::white);
@@ -156,6 +157,7 @@ TEST(TracePass, threeColoursSeparateWithBlueBendingMost) {
 TEST(TracePass, colouredSegmentsAreThinWithThreeColoursOnlyOnceANormalHasBeenDrawn) {
     MainWindowFixture fixture;
     Treframain& w = fixture.window;
+    w.ShowLightsource1.checked = false;
     w.threeclrb.setChecked(true);
     EXPECT_TRUE(w.ShowNormals1.checked);
     EXPECT_EQ(fixture.bench().linesIn(colours::blue).back().pen.width, 1);
@@ -168,11 +170,24 @@ TEST(TracePass, theMirrorEditionReflectsEveryRayInTheSourceColour) {
     Treframain& w = fixture.window;
     fixture.bench().clear();
     w.plotbtClick();
-    // Nothing of the ray passes the mirror but its dotted continuation, when asked for.
-    const int mirrorX = w.bench.deviceLeftX;
+    // Nothing of the ray passes the concave mirror, whose vertex is its rightmost point on
+    // the device centre's column; nor is anything drawn inside the device.
+    const int vertexX = w.benchCentre(w.centerg).x;
+    std::vector<DrawCall> rays;  // the torch's beam strokes follow, one pixel wide
     for (const DrawCall& line : fixture.bench().linesIn(w.bench.sourceColour)) {
-        EXPECT_LE(std::max(line.args[0], line.args[2]), mirrorX + 3);
+        if (line.pen.width == 2) {
+            rays.push_back(line);
+        }
     }
+    ASSERT_EQ(rays.size(), 2u);  // the incident ray and the reflected one
+    for (const DrawCall& line : rays) {
+        EXPECT_LE(std::max(line.args[0], line.args[2]), vertexX);
+    }
+    // The reflected ray is 600 pixels long.
+    const DrawCall& reflected = rays[1];
+    EXPECT_NEAR(
+        std::hypot(reflected.args[2] - reflected.args[0], reflected.args[3] - reflected.args[1]),
+        600.0, 1.5);
 }
 
 TEST(TracePass, noCoordinateEverLeavesASaneRangeWhateverTheGeometry) {

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// The kind and radius of each surface, and the device's width.
+#include <string>
+
+#include "shell/treframain.h"
+
+void Treframain::lradiussbChange(Control& sender) {
+    const int side = sender.tag;
+    bench.measureStep = 0;
+    bench.geometryChanged = true;
+    if (&sender == &lradiussb || &sender == &rradiussb) {
+        const int position = static_cast<ScrollBar&>(sender).position();
+        (side == kLeftSide ? lradiuslb : Rradiuslb).caption = "Radius: " + std::to_string(position);
+        bench.radiusFactor[side] = position * bench.zoomFactor / 10;
+    } else {
+        bench.surfaceKind[side] = static_cast<ComboBox&>(sender).itemIndex + 1;
+    }
+
+    const double radius = bench.radiusFactor[side] * bench.radiusUnit;
+    if (bench.surfaceKind[side] == kConvex && lensrb.checked()) {
+        // A lens surface passes through both ends of the aperture on its base line.
+        bench.surfaceCentreDist[side] =
+            chordCentreDistance(radius, bench.benchMidY - bench.apertureTop);
+    } else if (bench.surfaceKind[side] != kPlane) {
+        // A concave surface, or a convex mirror, has its vertex on the base line.
+        bench.surfaceCentreDist[side] = radius;
+    }
+
+    drawlensbtClick();
+    keepSourcesClearOfTheDevice();
+}
+
+// A surface that now bulges over a source pushes the source back in front of it. The
+// device's leftmost x is a bench x, compared with the handles' panel Left as the dragging
+// does.
+void Treframain::keepSourcesClearOfTheDevice() {
+    for (int i = 1; i <= rays11.tag; ++i) {
+        if (sourceHandle(i).left >= bench.deviceLeftX) {
+            sourceHandle(i).left = bench.deviceLeftX - 5;
+        }
+    }
+}
+
+void Treframain::widthsbChange(Control&) {
+    bench.measureStep = 0;
+    bench.deviceWidth = widthsb.position() * bench.zoomFactor;
+    llb.caption = std::to_string(widthsb.position());
+    bench.geometryChanged = true;
+    drawlensbtClick();
+}

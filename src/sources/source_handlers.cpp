@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// The number of sources and slits, the slit width, the point source, and the torches.
+#include <string>
+
+#include "canvas/screen_geometry.h"
+#include "canvas/torch_icon.h"
+#include "shell/treframain.h"
+
+void Treframain::N02Click(Control& sender) {
+    const int sources = sender.tag;
+    rays11.tag = sources;
+    rays11.caption = "Number of &Rays (" + sender.caption + ")";
+    for (int i = 1; i <= 3; ++i) {
+        const bool shown = i <= sources;
+        aimHandle(i).visible = sourceHandle(i).visible = middleHandle(i).visible = shown;
+    }
+    ianglelb.visible = sources == 1 && Slits11.tag == 1;
+    plotbtClick();
+}
+
+void Treframain::N24Click(Control& sender) {
+    const int slits = sender.tag;
+    Slits11.tag = slits;
+    Slits11.caption = "Number of &Slits (" + std::to_string(slits) + ")";
+    ianglelb.visible = rays11.tag == 1 && slits == 1;
+    slitlb.visible = slb.visible = slitsb.visible = slits >= 2;
+    plotbtClick();
+}
+
+void Treframain::slitsbChange(Control&) {
+    bench.measureStep = 0;
+    slb.caption = std::to_string(slitsb.position());
+    drawlensbtClick();
+}
+
+void Treframain::Pointsource1Click(Control&) {
+    Pointsource1.checked = !Pointsource1.checked;
+    rays11.tag = 1;
+    Slits11.tag = 1;
+    Slits11.caption = "Number of &Slits(1)";
+    rays11.caption = "Number of &Rays(1)";
+    rays11.enabled = Slits11.enabled = !Pointsource1.checked;
+    // One source with one slit either way: the read-out describes its first ray, and the
+    // slit width has nothing to space.
+    ianglelb.visible = true;
+    slitlb.visible = slb.visible = slitsb.visible = false;
+    if (Pointsource1.checked) {
+        for (int i = 1; i <= 3; ++i) {
+            sourceHandle(i).visible = false;
+            aimHandle(i).visible = true;
+            middleHandle(i).visible = false;
+            sourceHandle(i).left = dsh1.left;
+            sourceHandle(i).top = dsh1.top;
+        }
+        dsh1.visible = true;
+    } else {
+        mid1.visible = true;
+        rays11.enabled = Slits11.enabled = true;
+        ssh2.visible = ssh3.visible = false;
+    }
+    drawlensbtClick();
+}
+
+void Treframain::flashlightbtClick() {
+    Canvas& canvas = planeCanvas();
+    for (int i = 1; i <= rays11.tag; ++i) {
+        const Shape& source = sourceHandle(i);
+        const Shape& aim = aimHandle(i);
+        const Point lens{source.left - planeim.left + 3, source.top - planeim.top + 3};
+        const double direction = principalSlope(source.top - aim.top, source.left - aim.left);
+        drawTorchIcon(canvas, lens, direction,
+                      TorchLook{!Pointsource1.checked, bench.sourceColour});
+    }
+}
