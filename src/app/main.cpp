@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QIcon>
 
 #include "app/about_view.h"
 #include "app/main_window_view.h"
@@ -7,14 +8,22 @@
 #include "app/qt_platform.h"
 #include "canvas/qt_canvas.h"
 #include "shell/application.h"
+#include "shell/edition.h"
 
 int main(int argc, char** argv) {
+    // Pictures are drawn pixel by pixel: on a high-density screen they are shown at a whole
+    // multiple of their size, never blurred by a fractional scale.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
 
     // The edition comes from argv[0], not from the resolved executable path: a link or a
     // copy under another name is another edition.
     QtPlatform platform(argc > 0 ? argv[0] : "");
+    const bool refraction = isRefractionEdition(platform.executableName());
+    QApplication::setWindowIcon(
+        QIcon(refraction ? QStringLiteral(":/lumivex.png") : QStringLiteral(":/spekvale.png")));
     ClockSeededRandom random(platform.clockSeed());
     const CanvasFactory makeCanvas = [](int width, int height) {
         return std::make_unique<QtCanvas>(width, height);
