@@ -98,9 +98,16 @@ void QtPlatform::copyToClipboard(const Canvas& picture) {
     QGuiApplication::clipboard()->setImage(imageOf(picture));
 }
 
+// The page's distances are printer pixels: 150 and 300 from the edges of the printable
+// area. At 600 dpi they make quarter-inch margins and leave the name line, in the printer's
+// default font, room above the picture; at the 1200 dpi Qt writes PDF at, the picture would
+// cut through the line's descenders.
+constexpr int kPrinterResolution = 600;
+
 QPrinter& QtPlatform::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setResolution(kPrinterResolution);
     }
     return *printer_;
 }

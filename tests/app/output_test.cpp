@@ -242,6 +242,20 @@ TEST(PrinterOnScreen, thePageWidthIsThePrintableWidthInPrinterPixels) {
     EXPECT_EQ(platform.printerPageWidth(), 9000);  // (8.5 - 2 x 0.5) inches x 1200
 }
 
+// The name line stands 150 printer pixels above the picture; the printer's own font must
+// fit there, or the picture would cover the bottom of the letters.
+TEST(PrinterOnScreen, theNameLineFitsAboveThePicture) {
+    QtPlatform platform("Lumivex");
+    QTemporaryDir folder;
+    platform.printer().setOutputFileName(folder.filePath("page.pdf"));
+    QPainter painter;
+    ASSERT_TRUE(painter.begin(&platform.printer()));
+    const int lineHeight = painter.fontMetrics().height();
+    painter.end();
+    EXPECT_LE(lineHeight, 150);
+    EXPECT_GE(lineHeight, 30);  // still a line to read
+}
+
 // Nothing of a job reaches the file before it ends, so one given up leaves no trace.
 TEST(PrinterOnScreen, anAbortedJobLeavesNoFile) {
     QtPlatform platform("Lumivex");
