@@ -6,6 +6,7 @@
 #include "app/main_window_view.h"
 #include "app/practice_view.h"
 #include "app/qt_platform.h"
+#include "app/whoami_view.h"
 #include "canvas/qt_canvas.h"
 #include "shell/application.h"
 #include "shell/edition.h"
@@ -32,9 +33,11 @@ int main(int argc, char** argv) {
 
     MainWindowView mainWindow(application.reframain);
     PracticeView practice(application.Profrm, &mainWindow);
+    WhoamiView whoami(application.Whoami, &mainWindow);
     AboutView about(application.reframain.aboutBox, &mainWindow);
     platform.setMainWindow(&mainWindow);
     platform.setModalWindow(ModalWindow::Practice, [&practice] { practice.exec(); });
+    platform.setModalWindow(ModalWindow::UserName, [&whoami] { whoami.exec(); });
     platform.setModalWindow(ModalWindow::About, [&about] { about.showModally(); });
 
     mainWindow.show();

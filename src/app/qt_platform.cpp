@@ -93,67 +93,88 @@ void QtPlatform::openHelp(int context) {
 }
 
 void QtPlatform::copyToClipboard(const Canvas& picture) {
+    // Qt offers the image to other programs in every image format it can write (PNG and
+    // BMP among them), and as a device-independent bitmap where the system has one.
     QGuiApplication::clipboard()->setImage(imageOf(picture));
 }
 
-void QtPlatform::showPrintSetup() {
+// The page's distances are printer pixels: 150 and 300 from the edges of the printable
+// area. At 600 dpi they make quarter-inch margins and leave the name line, in the printer's
+// default font, room above the picture; at the 1200 dpi Qt writes PDF at, the picture would
+// cut through the line's descenders.
+constexpr int kPrinterResolution = 600;
+
+QPrinter& QtPlatform::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setResolution(kPrinterResolution);
     }
-    QPrintDialog dialog(printer_.get(), mainWindow_);
+    return *printer_;
+}
+
+// Without a system printer Qt falls back to writing PDF, which needs a file to write to.
+// Beginning a PDF job without one would also leave Qt's printer refusing later settings.
+bool QtPlatform::hasDestination() {
+    const QPrinter& current = printer();
+    return current.outputFormat() == QPrinter::PdfFormat ? !current.outputFileName().isEmpty()
+                                                         : !current.printerName().isEmpty();
+}
+
+void QtPlatform::showPrintSetup() {
+    QPrintDialog dialog(&printer(), mainWindow_);
     dialog.exec();
 }
 
 int QtPlatform::printerPageWidth() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!hasDestination()) {
+        return 0;
     }
-    return printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
+    const QPrinter& current = printer();
+    return current.pageLayout().paintRectPixels(current.resolution()).width();
 }
 
+// The page is composed here and reaches the printer only in endPrintJob: Qt cannot take
+// back a page it has begun on Linux, where aborting a PDF or CUPS job is not supported.
 bool QtPlatform::beginPrintJob() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    }
-    printPainter_ = std::make_unique<QPainter>();
-    if (!printPainter_->begin(printer_.get())) {
-        printPainter_.reset();
+    if (!hasDestination()) {
         return false;
     }
+    page_.emplace();
     return true;
 }
 
-void QtPlatform::printText(int x, int y, const std::string& text) {
-    if (printPainter_) {
-        const QFontMetrics metrics(printPainter_->font());
-        printPainter_->drawText(x, y + metrics.ascent(), QString::fromStdString(text));
+bool QtPlatform::printText(int x, int y, const std::string& text) {
+    if (!page_) {
+        return false;
     }
+    page_->addText(QPoint(x, y), QString::fromStdString(text));
+    return true;
 }
 
 bool QtPlatform::printPicture(const Canvas& picture, const Rect& pageRect) {
-    if (!printPainter_) {
+    const QImage image = imageOf(picture);
+    const QRect target(pageRect.left, pageRect.top, pageRect.width(), pageRect.height());
+    if (!page_ || image.isNull() || target.isEmpty()) {
         return false;
     }
-    printPainter_->drawImage(
-        QRect(pageRect.left, pageRect.top, pageRect.width(), pageRect.height()), imageOf(picture));
+    page_->addPicture(target, image);
     return true;
 }
 
 bool QtPlatform::endPrintJob() {
-    if (!printPainter_) {
+    if (!page_) {
         return false;
     }
-    const bool ended = printPainter_->end();
-    printPainter_.reset();
-    return ended;
+    const PrintedPage page = std::move(*page_);
+    page_.reset();
+    QPainter painter;
+    if (!painter.begin(&printer())) {
+        return false;
+    }
+    page.paint(painter);
+    return painter.end() && printer().printerState() != QPrinter::Error;
 }
 
 void QtPlatform::abortPrintJob() {
-    if (printer_) {
-        printer_->abort();
-    }
-    if (printPainter_) {
-        printPainter_->end();
-        printPainter_.reset();
-    }
+    page_.reset();
 }

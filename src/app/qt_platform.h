@@ -6,12 +6,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/printed_page.h"
 #include "platform/platform.h"
 
 class QPrinter;
-class QPainter;
 
 // The Platform port on Qt: dialogs, message boxes, the clipboard and the printer.
 class QtPlatform : public Platform {
@@ -21,6 +22,9 @@ class QtPlatform : public Platform {
     ~QtPlatform() override;
 
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
+    // The printer of the whole run, made when first needed: Print Setup changes it, and
+    // every print job goes to it.
+    QPrinter& printer();
     // How to show each modal window; the call returns when the window closes.
     void setModalWindow(ModalWindow window, std::function<void()> showModally);
 
@@ -39,17 +43,19 @@ class QtPlatform : public Platform {
     void showPrintSetup() override;
     int printerPageWidth() override;
     bool beginPrintJob() override;
-    void printText(int x, int y, const std::string& text) override;
+    bool printText(int x, int y, const std::string& text) override;
     bool printPicture(const Canvas& picture, const Rect& pageRect) override;
     bool endPrintJob() override;
     void abortPrintJob() override;
 
   private:
+    bool hasDestination();
+
     std::string executableName_;
     QPointer<QWidget> mainWindow_;
     std::map<ModalWindow, std::function<void()>> modalWindows_;
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPainter> printPainter_;
+    std::optional<PrintedPage> page_;  // the job under way
 };
 
 // The picture of a canvas as a QImage (a copy).

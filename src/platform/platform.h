@@ -36,18 +36,27 @@ public:
     virtual void closeMainWindow() = 0;
     virtual void openHelp(int context) = 0;
 
-    // Puts the whole canvas on the clipboard as a picture.
+    // Puts the whole canvas on the clipboard as a picture, offered in the image formats
+    // other programs paste.
     virtual void copyToClipboard(const Canvas& picture) = 0;
 
-    // The standard print dialog; the printer chosen there serves later print jobs.
+    // The printer: one for the whole run, the current printer of every print job.
+    //
+    // The standard print dialog; the printer or the file chosen there serves later jobs.
     virtual void showPrintSetup() = 0;
-    // The current printer's page, in printer pixels; a width of 0 when there is no printer.
+    // The printable width of the current printer's page, in printer pixels; 0 when there is
+    // nothing to print on (no printer, and no file chosen to print into).
     virtual int printerPageWidth() = 0;
-    // False when the job could not be started.
+    // A job is one page. Nothing reaches the printer before endPrintJob sends the page
+    // whole, so that abortPrintJob, at any point after beginPrintJob, leaves no trace of the
+    // job. beginPrintJob answers false when no job could be started; printText and
+    // printPicture answer false when they failed, and the caller then aborts the job.
     virtual bool beginPrintJob() = 0;
-    virtual void printText(int x, int y, const std::string& text) = 0;
-    // Stretches the whole picture onto the page rectangle.
+    // The text with its top-left corner at (x, y), in the printer's default font.
+    virtual bool printText(int x, int y, const std::string& text) = 0;
+    // Stretches the whole picture onto the page rectangle, pixels taken unchanged.
     virtual bool printPicture(const Canvas& picture, const Rect& pageRect) = 0;
+    // Sends the page. The job is over either way.
     virtual bool endPrintJob() = 0;
     virtual void abortPrintJob() = 0;
 };

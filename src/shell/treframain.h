@@ -160,6 +160,11 @@ class Treframain {
     void planeimMouseDown(MouseButton button, int x, int y);
     void planeimMouseUp(MouseButton button, int x, int y);
     void Enablecopyselect1Click(Control& sender);
+    // The copy selection's share of the bench's mouse handlers: while a selection is dragged
+    // under the default cursor the frame follows the mouse (the answer says whether it did);
+    // finishing copies the framed part of the bench picture to the clipboard.
+    bool dragCopySelection(int x, int y);
+    void finishCopySelection();
 
     // --- Output -----------------------------------------------------------------------------
     void copy1Click(Control& sender);
@@ -167,6 +172,9 @@ class Treframain {
     void print1Click(Control& sender);
     void PrintSetup1Click(Control& sender);
     void UserName1Click(Control& sender);
+    // Prints take the user's name from here: the user-name dialog's edit box, which is
+    // created after this window and set once both exist. Unset, prints carry no name.
+    const EditBox* userNameBox = nullptr;
 
     // The source, aim and middle handle of source i (1..3).
     Shape& sourceHandle(int i) { return *bench.handleShapes[i]; }

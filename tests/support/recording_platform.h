@@ -32,7 +32,10 @@ public:
     ScreenSize screen{1280, 1024};
     std::uint64_t seed = 1;
     int pageWidth = 4800;
+    bool beginFails = false;
+    bool textFails = false;
     bool printerFails = false;  // begin works, stretching the picture fails
+    bool endFails = false;
 
     std::vector<ModalWindow> modalsShown;
     std::vector<RecordedMessage> messages;
@@ -43,6 +46,7 @@ public:
     int clipboardCount = 0;
     int clipboardWidth = 0;
     int clipboardHeight = 0;
+    const Canvas* clipboardPicture = nullptr;  // the canvas last put on the clipboard
     std::vector<RecordedPrintJob> printJobs;
     // Runs while a modal window is "shown", standing in for what the user does in it.
     std::function<void(ModalWindow)> whileModal;
@@ -69,17 +73,25 @@ public:
         ++clipboardCount;
         clipboardWidth = picture.width();
         clipboardHeight = picture.height();
+        clipboardPicture = &picture;
     }
 
     void showPrintSetup() override { ++printSetupCount; }
     int printerPageWidth() override { return pageWidth; }
     bool beginPrintJob() override {
+        if (beginFails) {
+            return false;
+        }
         printJobs.push_back({});
         printJobs.back().begun = true;
         return true;
     }
-    void printText(int x, int y, const std::string& text) override {
+    bool printText(int x, int y, const std::string& text) override {
+        if (textFails) {
+            return false;
+        }
         printJobs.back().texts.push_back({{x, y}, text});
+        return true;
     }
     bool printPicture(const Canvas& picture, const Rect& pageRect) override {
         if (printerFails) {
@@ -91,8 +103,8 @@ public:
         return true;
     }
     bool endPrintJob() override {
-        printJobs.back().ended = true;
-        return true;
+        printJobs.back().ended = !endFails;
+        return !endFails;
     }
     void abortPrintJob() override { printJobs.back().aborted = true; }
 };
