@@ -28,11 +28,6 @@ void Treframain::print1Click(Control&) {}
 void Treframain::PrintSetup1Click(Control&) {}
 void Treframain::UserName1Click(Control&) {}
 void Treframain::flashlightbtClick() {}
-void Treframain::dsh1MouseDown(Shape&, MouseButton, int, int) {}
-void Treframain::dsh1MouseMove(Shape&, int, int) {}
-void Treframain::mid1MouseMove(Shape&, int, int) {}
-void Treframain::centergMouseMove(Shape&, int, int) {}
-void Treframain::dsh1MouseUp(Shape&, MouseButton, int, int) {}
 void Treframain::Panel2MouseMove(int, int) {}
 void Treframain::resetbtMouseMove() {}
 void Treframain::zoomlbMouseMove() {}

@@ -188,6 +188,14 @@ class Treframain {
     void drawIncidentExtensions();
     void traceRay(const RayPass& pass, int source, int colour, int slit);
     void drawCentresOfCurvature();
+    // Dragging.
+    void recomputeDeviceOffset();
+    int clampedAimTop(int top) const;
+    int leftFaceLeft(int aimTop) const;
+    void settleDraggedAim(int source);
+    void updateSourceAngle(int source);
+    void gatherOnSourceOne();
+    void moveDevice(int dx, int dy);
 
     Platform& platform_;
     CanvasFactory makeCanvas_;
