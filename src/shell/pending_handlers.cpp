@@ -19,8 +19,6 @@ void Treframain::slitsbChange(Control&) {}
 void Treframain::Pointsource1Click(Control&) {}
 void Treframain::Slow1Click(Control&) {}
 void Treframain::On1Click(Control&) {}
-void Treframain::domeasurecbClick(Control&) {}
-void Treframain::measurerbClick(Control&) {}
 void Treframain::Enablecopyselect1Click(Control&) {}
 void Treframain::copy1Click(Control&) {}
 void Treframain::Print2Click(Control&) {}
@@ -32,6 +30,4 @@ void Treframain::Panel2MouseMove(int, int) {}
 void Treframain::resetbtMouseMove() {}
 void Treframain::zoomlbMouseMove() {}
 void Treframain::taboptionsChange(int) {}
-void Treframain::planeimMouseMove(int, int) {}
 void Treframain::planeimMouseDown(MouseButton, int, int) {}
-void Treframain::planeimMouseUp(MouseButton, int, int) {}

@@ -196,6 +196,15 @@ class Treframain {
     void updateSourceAngle(int source);
     void gatherOnSourceOne();
     void moveDevice(int dx, int dy);
+    // Measuring.
+    bool angleMode() const { return domeasurecb.tag == 1; }
+    void showHandlesForMeasuring(bool measuring);
+    void showBenchHint();
+    void measureAt(int x, int y);
+    void measureAngleAt(int x, int y);
+    // The copy selection's share of a bench mouse move and release.
+    bool dragCopySelection(int x, int y);
+    void finishCopySelection();
 
     Platform& platform_;
     CanvasFactory makeCanvas_;
