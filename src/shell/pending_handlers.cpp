@@ -17,8 +17,6 @@ void Treframain::N02Click(Control&) {}
 void Treframain::N24Click(Control&) {}
 void Treframain::slitsbChange(Control&) {}
 void Treframain::Pointsource1Click(Control&) {}
-void Treframain::Slow1Click(Control&) {}
-void Treframain::On1Click(Control&) {}
 void Treframain::Enablecopyselect1Click(Control&) {}
 void Treframain::copy1Click(Control&) {}
 void Treframain::Print2Click(Control&) {}
@@ -26,8 +24,4 @@ void Treframain::print1Click(Control&) {}
 void Treframain::PrintSetup1Click(Control&) {}
 void Treframain::UserName1Click(Control&) {}
 void Treframain::flashlightbtClick() {}
-void Treframain::Panel2MouseMove(int, int) {}
-void Treframain::resetbtMouseMove() {}
-void Treframain::zoomlbMouseMove() {}
-void Treframain::taboptionsChange(int) {}
 void Treframain::planeimMouseDown(MouseButton, int, int) {}

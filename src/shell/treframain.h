@@ -196,6 +196,9 @@ class Treframain {
     void updateSourceAngle(int source);
     void gatherOnSourceOne();
     void moveDevice(int dx, int dy);
+    // Auto hide.
+    int shownOptionsTop() const;
+    void resizeBench(int height);
     // Measuring.
     bool angleMode() const { return domeasurecb.tag == 1; }
     void showHandlesForMeasuring(bool measuring);
