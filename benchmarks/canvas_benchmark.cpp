@@ -49,5 +49,3 @@ void wholePictureFloodFill(benchmark::State& state) {
 BENCHMARK(wholePictureFloodFill);
 
 }  // namespace
-
-BENCHMARK_MAIN();
