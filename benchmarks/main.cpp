@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
-// One benchmark program for the whole project. Pictures draw text, which needs an
-// application object; it runs on the offscreen platform, so no display is needed.
+// The benchmarks draw text and build the real window, so they run inside an application
+// object on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
+#include <QApplication>
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -20,7 +20,7 @@ class NullPlatform : public Platform {
     void showPrintSetup() override {}
     int printerPageWidth() override { return 0; }
     bool beginPrintJob() override { return false; }
-    void printText(int, int, const std::string&) override {}
+    bool printText(int, int, const std::string&) override { return false; }
     bool printPicture(const Canvas&, const Rect&) override { return false; }
     bool endPrintJob() override { return false; }
     void abortPrintJob() override {}

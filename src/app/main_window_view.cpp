@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "shell/treframain.h"
@@ -81,6 +83,9 @@ class TrackingGroupBox : public QGroupBox {
             mouseMove(at.x(), at.y());
         }
         QGroupBox::mouseMoveEvent(event);
+        // Passed on, the move would reach the frame behind the group, which reports it as a
+        // move over the bench and slides the group away again.
+        event->accept();
     }
 };
 
@@ -103,6 +108,7 @@ MainWindowView::MainWindowView(Treframain& model) : model_(model), binder_([this
                    Qt::WindowCloseButtonHint);
     setFont(systemFont(13));
     buildMenuBar();
+    buildHintLine();
     buildFrame();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && isAncestorOf(now)) {
@@ -151,6 +157,7 @@ void MainWindowView::buildFrame() {
     setCentralWidget(client);
 
     auto* frame = new TrackingArea(client);
+    frame_ = frame;
     fillBackground(frame, kCream);
     frame->mouseMove = client->mouseMove;
     binder_.bindPlain(model_.Panel2, frame);
@@ -178,6 +185,16 @@ void MainWindowView::buildFrame() {
     binder_.bindPlain(model_.copyshape, selection);
     buildHandles(panel);
     buildOptionsGroup(frame);
+}
+
+// The layout keeps its Hints group hidden, because it would cover the Reset button; the
+// hint texts show in a status line under the frame instead, which the window's client
+// area leaves room for.
+void MainWindowView::buildHintLine() {
+    QStatusBar* status = statusBar();
+    status->setSizeGripEnabled(false);
+    hintLine_ = new QLabel(status);
+    status->addWidget(hintLine_, 1);
 }
 
 void MainWindowView::buildHandles(QWidget* panel) {
@@ -318,6 +335,12 @@ void MainWindowView::sync() {
         setFixedSize(model_.form.width, model_.form.height);
     }
     binder_.syncAll();
+    // One line: a line break in a hint becomes a pause.
+    const QString hint =
+        QString::fromStdString(model_.hintslb.caption).replace(QLatin1Char('\r'), "  ");
+    if (hintLine_->text() != hint) {
+        hintLine_->setText(hint);
+    }
     benchPicture_->setCursor(model_.planeim.cursor == Cursor::Cross ? Qt::CrossCursor
                                                                     : Qt::ArrowCursor);
     benchPicture_->update();
@@ -328,6 +351,9 @@ void MainWindowView::activateOnce() {
         return;
     }
     activated_ = true;
+    // The hint line takes its final height only once its label is shown; the client area
+    // the model centres the frame in must be the one left after it.
+    layout()->activate();
     model_.form.clientWidth = client_->width();
     model_.form.clientHeight = client_->height();
     binder_.forward([this] { model_.FormActivate(); });

@@ -7,6 +7,7 @@
 #include "app/model_binder.h"
 #include "app/picture_widgets.h"
 
+class QLabel;
 class QMenu;
 class QTabWidget;
 class Treframain;
@@ -23,6 +24,8 @@ class MainWindowView : public QMainWindow {
     HandleWidget* handleFor(const Shape& shape) const;
     QMenu* popupMenu() const { return popupMenu_; }
     QWidget* optionsGroup() const { return optionsGroup_; }
+    QWidget* frame() const { return frame_; }
+    QLabel* hintLine() const { return hintLine_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +36,7 @@ class MainWindowView : public QMainWindow {
     void buildMenuBar();
     QMenu* buildMenu(MenuItem& parent, QWidget* owner);
     void buildFrame();
+    void buildHintLine();
     void buildHandles(QWidget* panel);
     void buildOptionsGroup(QWidget* frame);
     void buildDevicePage(QWidget* page);
@@ -44,6 +48,8 @@ class MainWindowView : public QMainWindow {
     ModelBinder binder_;
     bool activated_ = false;
     QWidget* client_ = nullptr;
+    QWidget* frame_ = nullptr;
+    QLabel* hintLine_ = nullptr;
     PictureWidget* benchPicture_ = nullptr;
     QWidget* optionsGroup_ = nullptr;
     QWidget* resetButton_ = nullptr;

@@ -1,9 +1,70 @@
 // SPDX-License-Identifier: MIT
-// The View switches, the redraw speed and the hint texts of the options group.
+// The View switches, the redraw speed, the options group that slides away while Auto Hide
+// is on, and the hint texts of the options group.
 #include "shell/treframain.h"
 
 void Treframain::ShowCenters1Click(Control& sender) {
     auto& item = static_cast<MenuItem&>(sender);
     item.checked = !item.checked;
     drawlensbtClick();
+}
+
+void Treframain::Slow1Click(Control& sender) {
+    const auto& item = static_cast<const MenuItem&>(sender);
+    bench.redrawSpeed = item.tag;
+    REdrawspeed1.caption = "Redraw Speed (" + item.caption + ")";
+    drawlensbtClick();
+}
+
+void Treframain::On1Click(Control& sender) {
+    const auto& item = static_cast<const MenuItem&>(sender);
+    Autohide.caption = "&Auto Hide (" + item.caption + ")";
+    Autohide.tag = item.tag;
+    if (Autohide.tag == 1) {
+        // The bench fills the frame but for a strip at the bottom, where the group waits.
+        Panel1.height = Panel2.height - 30;
+    } else {
+        Panel1.height = 372;
+        GroupBox1.top = shownOptionsTop();
+    }
+    resizeBench(Panel1.height - 2 * planeim.top);
+    // Only the picture grows: the bench's midline, radius unit and aperture stay those of
+    // the 344-pixel bench, and the device moves to the new middle.
+    moveDevice(0, planeim.top + planeim.height / 2 - centerg.top);
+    drawlensbtClick();
+}
+
+void Treframain::Panel2MouseMove(int, int) {
+    if (Autohide.tag == 1) {
+        GroupBox1.top = shownOptionsTop();
+    }
+}
+
+void Treframain::resetbtMouseMove() {
+    hintslb.caption =
+        "Moves lens to center of the screen and resets magnifaction to original size.";
+}
+
+void Treframain::zoomlbMouseMove() {
+    hintslb.caption = "Zooms in or out on the optical device.";
+}
+
+void Treframain::taboptionsChange(int newTab) {
+    if (newTab == 0) {
+        hintslb.caption = "Use to adjust lens properties.";
+    } else if (newTab == 1) {
+        hintslb.caption = "Select type of measurement needed and protractor practice.";
+    }
+}
+
+// The whole options group above the frame's bottom edge, over the lower part of the bench.
+int Treframain::shownOptionsTop() const {
+    return Panel2.height - GroupBox1.height - 4;
+}
+
+void Treframain::resizeBench(int height) {
+    planeim.height = height;
+    lensim.height = height;
+    planeim.canvas->resize(planeim.width, height);
+    lensim.canvas->resize(lensim.width, height);
 }

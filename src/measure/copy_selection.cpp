@@ -62,14 +62,3 @@ void Treframain::finishCopySelection() {
                        {left, top, left + copyshape.width, top + copyshape.height});
     platform_.copyToClipboard(selection);
 }
-
-// TEMPORARY: the bench's move and release handlers with the copy selection alone; measuring
-// joins here.
-void Treframain::planeimMouseMove(int x, int y) {
-    dragCopySelection(x, y);
-}
-
-void Treframain::planeimMouseUp(MouseButton, int, int) {
-    finishCopySelection();
-    bench.measureStep = (bench.measureStep + 1) % (domeasurecb.tag + 3);
-}

@@ -205,6 +205,23 @@ class Treframain {
     void drawIncidentExtensions();
     void traceRay(const RayPass& pass, int source, int colour, int slit);
     void drawCentresOfCurvature();
+    // Dragging.
+    void recomputeDeviceOffset();
+    int clampedAimTop(int top) const;
+    int leftFaceLeft(int aimTop) const;
+    void settleDraggedAim(int source);
+    void updateSourceAngle(int source);
+    void gatherOnSourceOne();
+    void moveDevice(int dx, int dy);
+    // Auto hide.
+    int shownOptionsTop() const;
+    void resizeBench(int height);
+    // Measuring.
+    bool angleMode() const { return domeasurecb.tag == 1; }
+    void showHandlesForMeasuring(bool measuring);
+    void showBenchHint();
+    void measureAt(int x, int y);
+    void measureAngleAt(int x, int y);
 
     Platform& platform_;
     CanvasFactory makeCanvas_;

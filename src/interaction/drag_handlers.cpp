@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+// Dragging the handles: a source handle turns its ray, an aim handle slides the point of
+// contact along the device's left face, a middle handle shifts the ray parallel, and the
+// centre handle carries the device with every handle.
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "bench/ray_path.h"
+#include "canvas/pixel.h"
+#include "shell/treframain.h"
+
+namespace {
+
+// The mouse sits this far right of and below a dragged source handle's corner.
+constexpr int kSourceGrip = 3;
+
+// Direction from a source handle to its aim handle (radians, y down); none when the two
+// coincide, for then there is no line to follow.
+std::optional<double> handleDirection(int dx, int dy) {
+    if (dx == 0) {
+        if (dy == 0) {
+            return std::nullopt;
+        }
+        return std::numbers::pi / 2;
+    }
+    return std::atan(static_cast<double>(dy) / dx);
+}
+
+// The step a handle at `position` may take towards `position + step` within a picture
+// edge that starts at `low` and is `extent` long: beyond the far edge it stops 4 pixels
+// inside, so that the whole handle stays on the picture.
+int stepWithin(int position, int step, int low, int extent) {
+    if (position + step < low) {
+        return low - position;
+    }
+    if (position + step > low + extent) {
+        return low + extent - position - 4;
+    }
+    return step;
+}
+
+}  // namespace
+
+void Treframain::dsh1MouseDown(Shape&, MouseButton, int, int) {
+    bench.handleDragging = true;
+    plotbtClick();
+}
+
+void Treframain::dsh1MouseMove(Shape& sender, int x, int y) {
+    const bool sourceGrabbed = sender.tag < 10;
+    hintslb.caption = sourceGrabbed ? "Drag to change angle of incident ray."
+                                    : "Drag to move point of contact of incident ray.";
+    if (!bench.handleDragging) {
+        return;
+    }
+    recomputeDeviceOffset();
+    const int i = sender.tag % 10;
+    if (sourceGrabbed) {
+        sender.top += y - kSourceGrip;
+        sender.left += x - kSourceGrip;
+        // deviceLeftX is a bench x compared with a panel x: the source stops a little
+        // further left than the device's edge.
+        if (sender.left >= bench.deviceLeftX) {
+            sender.left = bench.deviceLeftX - 5;
+        }
+    } else {
+        sender.top = clampedAimTop(sender.top + y);
+        settleDraggedAim(i);
+    }
+    middleHandle(i).left = (sourceHandle(i).left + aimHandle(i).left) / 2;
+    middleHandle(i).top = (sourceHandle(i).top + aimHandle(i).top) / 2;
+    updateSourceAngle(i);
+    if (Pointsource1.checked) {
+        gatherOnSourceOne();
+    }
+    plotbtClick();
+}
+
+void Treframain::mid1MouseMove(Shape& sender, int, int y) {
+    hintslb.caption = "Drag to move incident ray parallel";
+    if (!bench.handleDragging) {
+        return;
+    }
+    const int i = sender.tag;
+    Shape& aim = aimHandle(i);
+    const int d = clampedAimTop(aim.top + y) - aim.top;
+    sourceHandle(i).top += d;
+    middleHandle(i).top += d;
+    aim.top += d;
+    settleDraggedAim(i);
+    // On a curved face the aim slides sideways, so the line to it turns slightly; the
+    // source keeps its recorded direction until it or its aim is dragged.
+    middleHandle(i).left = (sourceHandle(i).left + aim.left) / 2;
+    plotbtClick();
+}
+
+void Treframain::centergMouseMove(Shape&, int x, int y) {
+    hintslb.caption = "Drag to move position of lens.";
+    if (!bench.handleDragging) {
+        return;
+    }
+    moveDevice(stepWithin(centerg.left, x, planeim.left, planeim.width),
+               stepWithin(centerg.top, y, planeim.top, planeim.height));
+    drawlensbtClick();
+}
+
+void Treframain::dsh1MouseUp(Shape&, MouseButton, int, int) {
+    bench.handleDragging = false;
+    if (incidentray1.checked) {
+        plotbtClick();
+    }
+    // Counted without wrapping: the next click on the bench brings the phase back.
+    ++bench.measureStep;
+}
+
+void Treframain::recomputeDeviceOffset() {
+    bench.deviceOffsetY = centerg.top - bench.benchMidY - planeim.top + 2;
+    bench.deviceOffsetX = centerg.left - bench.benchMidX - planeim.left + 2;
+}
+
+// An aim handle stays on the device's left face, inside the aperture.
+int Treframain::clampedAimTop(int top) const {
+    const int lowest = planeim.top + bench.deviceOffsetY + bench.apertureTop + 1;
+    const int highest = planeim.top + bench.deviceOffsetY + bench.apertureBottom - 3;
+    if (top < lowest) {
+        return lowest;
+    }
+    if (top > highest) {
+        return highest;
+    }
+    return top;
+}
+
+// The Left that puts an aim handle at this Top where the tracer starts the first slit's
+// ray, its centre two pixels left of the face.
+int Treframain::leftFaceLeft(int aimTop) const {
+    const int row = aimTop - planeim.top + 2 - bench.deviceOffsetY;
+    return truncPixel(leftSurfaceEntry(bench, row).x1) + bench.deviceOffsetX + planeim.left - 4;
+}
+
+// A zoom re-places the aim handle from its height within the aperture.
+void Treframain::settleDraggedAim(int i) {
+    Shape& aim = aimHandle(i);
+    aim.left = leftFaceLeft(aim.top);
+    bench.aimHeightRatio[i] =
+        (aim.top - centerg.top) / static_cast<double>(bench.apertureBottom - bench.apertureTop);
+}
+
+void Treframain::updateSourceAngle(int i) {
+    const std::optional<double> direction = handleDirection(
+        aimHandle(i).left - sourceHandle(i).left, aimHandle(i).top - sourceHandle(i).top);
+    if (direction) {
+        bench.sourceAngle[i] = *direction;
+    }
+}
+
+// A point source's three rays leave from source 1.
+void Treframain::gatherOnSourceOne() {
+    for (int i = 2; i <= 3; ++i) {
+        sourceHandle(i).top = dsh1.top;
+        sourceHandle(i).left = dsh1.left;
+    }
+}
+
+void Treframain::moveDevice(int dx, int dy) {
+    centerg.left += dx;
+    centerg.top += dy;
+    for (int i = 1; i <= 3; ++i) {
+        for (Shape* handle : {&aimHandle(i), &sourceHandle(i), &middleHandle(i)}) {
+            handle->left += dx;
+            handle->top += dy;
+        }
+    }
+}

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// Measuring on the bench: the Measure switch and mode, and the bench's mouse moves and
+// releases, which slide the options group, show hints, set the cursor and drive the tool.
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+
+#include "measure/measuring_tool.h"
+#include "practice/practice_geometry.h"
+#include "shell/treframain.h"
+
+namespace {
+
+const char* modeCaption(const RadioButton& angleButton) {
+    return angleButton.checked() ? "Angles are" : "Distance =";
+}
+
+}  // namespace
+
+void Treframain::domeasurecbClick(Control&) {
+    const bool measuring = domeasurecb.checked();
+    showHandlesForMeasuring(measuring);
+    anslb.visible = measuring;
+    anslb.caption = modeCaption(Anglerb);
+    bench.measureStep = 0;
+    plotbtClick();
+}
+
+void Treframain::measurerbClick(Control& sender) {
+    domeasurecb.tag = sender.tag;
+    anslb.caption = modeCaption(Anglerb);
+    bench.measureStep = 0;
+}
+
+// While measuring no handle lies on the bench, so that every click reaches the tool and
+// none starts a drag; the torches still show where the sources are. Switching off shows
+// the handles of the sources in use again: n sources with their aim and middle handles, or
+// in point-source mode the one source with its three aim handles.
+void Treframain::showHandlesForMeasuring(bool measuring) {
+    centerg.visible = !measuring;
+    for (int i = 1; i <= 3; ++i) {
+        const bool inUse = Pointsource1.checked || i <= rays11.tag;
+        aimHandle(i).visible = !measuring && inUse;
+        sourceHandle(i).visible = !measuring && inUse && (i == 1 || !Pointsource1.checked);
+        middleHandle(i).visible = !measuring && inUse && !Pointsource1.checked;
+    }
+}
+
+void Treframain::planeimMouseMove(int x, int y) {
+    if (Autohide.tag == 1) {
+        // Only the group's top strip stays inside the frame.
+        GroupBox1.top = Panel1.top + Panel1.height + 4;
+    }
+    if (!dragCopySelection(x, y)) {
+        showBenchHint();
+    }
+    planeim.cursor = domeasurecb.checked() ? Cursor::Cross : Cursor::Arrow;
+    if (domeasurecb.checked()) {
+        measureAt(x, y);
+    }
+}
+
+void Treframain::planeimMouseUp(MouseButton, int, int) {
+    finishCopySelection();
+    // Length cycles through three phases, Angle through four.
+    bench.measureStep = (bench.measureStep + 1) % (domeasurecb.tag + 3);
+}
+
+void Treframain::showBenchHint() {
+    if (!domeasurecb.checked()) {
+        hintslb.caption = "Right click to copy image.\rSee Menus to change what is displayed";
+    } else if (bench.measureStep == 0) {
+        hintslb.caption = "Move mouse and click where you want to start your measurement.";
+    } else if (bench.measureStep == 1) {
+        hintslb.caption =
+            "Move mouse and click to fix direction of measuring device.  For best accuracy "
+            "move mouse away from center.";
+    } else if (bench.measureStep == 2 && Anglerb.checked()) {
+        hintslb.caption = "Move mouse and click to fix angle measurement.";
+    }
+}
+
+// Phase 0 carries the tool with the mouse, lying to the right; phase 1 turns it towards
+// the mouse about the fixed origin. Later phases belong to the angle's second arm or
+// leave the result standing.
+void Treframain::measureAt(int x, int y) {
+    if (bench.measureStep == 2 && angleMode()) {
+        measureAngleAt(x, y);
+        return;
+    }
+    if (bench.measureStep == 0) {
+        bench.markX = x;
+        bench.markY = y;
+        bench.armX = x + 20;
+        bench.armY = y;
+    } else if (bench.measureStep == 1) {
+        bench.armX = x;
+        bench.armY = y;
+    } else {
+        return;
+    }
+    const Point origin{bench.markX, bench.markY};
+    const double theta = toolDirection(origin, {bench.armX, bench.armY});
+    plotbtClick();
+    Canvas& canvas = planeCanvas();
+    canvas.pen = {colours::grey, 1, PenStyle::Solid};
+    if (angleMode()) {
+        drawProtractor(canvas, origin, theta);
+        strokeLine(canvas, {x, y}, mirrored({x, y}, origin));
+    } else {
+        const double scalePixels = bench.zoomFactor * bench.radiusUnit;
+        drawRuler(canvas, origin, {x, y}, theta, scalePixels);
+        const double dx = bench.markX - x;
+        const double dy = bench.markY - y;
+        const double length = std::sqrt(dx * dx + dy * dy);
+        anslb.caption = lengthCaption(length / scalePixels * 10.0);
+    }
+    bench.measureFirstAngle = theta;
+}
+
+void Treframain::measureAngleAt(int x, int y) {
+    plotbtClick();
+    const Point origin{bench.markX, bench.markY};
+    const double theta = bench.measureFirstAngle;
+    Canvas& canvas = planeCanvas();
+    canvas.pen = {colours::grey, 1, PenStyle::Solid};
+    drawProtractor(canvas, origin, theta);
+    drawBaseLine(canvas, origin, theta);
+    const double phi = toolDirection(origin, {x, y});
+    double alpha = theta - phi;
+    if (alpha < -std::numbers::pi / 2) {
+        alpha += 2 * std::numbers::pi;
+    }
+    // Beyond the base line the second arm is not drawn and the last reading stands.
+    if (const std::optional<std::string> caption = angleCaption(alpha)) {
+        drawSecondArm(canvas, origin, phi);
+        anslb.caption = *caption;
+    }
+}
