@@ -17,28 +17,12 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QtMath>
 
+#include "app/window_look.h"
 #include "shell/treframain.h"
 
 namespace {
-
-const QColor kCream = QColor::fromRgb(254, 253, 199);
-const QColor kOptionsColour = QColor::fromRgb(169, 150, 109);
-const QColor kNavy = QColor::fromRgb(0, 0, 128);
-
-// The layout's "System" font is the platform's interface font at the given pixel size.
-QFont systemFont(int pixelSize) {
-    QFont font = QApplication::font();
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-QFont arialFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 // The copy selection's frame: a dashed rectangle that lets the mouse through.
 class SelectionFrame : public QWidget {
@@ -56,21 +40,6 @@ class SelectionFrame : public QWidget {
     }
 };
 
-// A plain area of the window that reports mouse moves without a button held.
-class TrackingArea : public QWidget {
-  public:
-    explicit TrackingArea(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
-    std::function<void(int, int)> mouseMove;
-
-  protected:
-    void mouseMoveEvent(QMouseEvent* event) override {
-        if (mouseMove) {
-            const QPoint at = event->position().toPoint();
-            mouseMove(at.x(), at.y());
-        }
-    }
-};
-
 class TrackingGroupBox : public QGroupBox {
   public:
     explicit TrackingGroupBox(QWidget* parent) : QGroupBox(parent) { setMouseTracking(true); }
@@ -79,8 +48,7 @@ class TrackingGroupBox : public QGroupBox {
   protected:
     void mouseMoveEvent(QMouseEvent* event) override {
         if (mouseMove) {
-            const QPoint at = event->position().toPoint();
-            mouseMove(at.x(), at.y());
+            mouseMove(qFloor(event->position().x()), qFloor(event->position().y()));
         }
         QGroupBox::mouseMoveEvent(event);
         // Passed on, the move would reach the frame behind the group, which reports it as a
@@ -96,6 +64,7 @@ HandleLook lookOf(const Treframain& model, const Shape& shape) {
     if (shape.kind == ShapeKind::Square) {
         return {ShapeKind::Square, Qt::black, Qt::white};
     }
+    // Source handles are filled yellow; aim handles are hollow, showing the ray beneath.
     const bool source = shape.tag < 10;
     return {ShapeKind::Circle, Qt::black, source ? QColor(Qt::yellow) : QColor(Qt::transparent)};
 }
@@ -106,7 +75,7 @@ MainWindowView::MainWindowView(Treframain& model) : model_(model), binder_([this
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(systemFont(13));
+    setFont(look::systemFont(13));
     buildMenuBar();
     buildHintLine();
     buildFrame();
@@ -148,22 +117,25 @@ QMenu* MainWindowView::buildMenu(MenuItem& parent, QWidget* owner) {
 }
 
 void MainWindowView::buildFrame() {
-    auto* client = new TrackingArea(this);
-    client_ = client;
-    fillBackground(client, Qt::white);
-    client->mouseMove = [this](int x, int y) {
+    // Moves over the window, the frame and the bench panel are moves over the bench, in the
+    // coordinates of the area under the mouse.
+    const auto overTheBench = [this](int x, int y) {
         binder_.forward([this, x, y] { model_.planeimMouseMove(x, y); });
     };
+    auto* client = new MouseReportingWidget(this);
+    client_ = client;
+    look::fillBackground(client, Qt::white);
+    client->mouse.move = overTheBench;
     setCentralWidget(client);
 
-    auto* frame = new TrackingArea(client);
+    auto* frame = new MouseReportingWidget(client);
     frame_ = frame;
-    fillBackground(frame, kCream);
-    frame->mouseMove = client->mouseMove;
+    look::fillBackground(frame, look::kCream);
+    frame->mouse.move = overTheBench;
     binder_.bindPlain(model_.Panel2, frame);
 
-    auto* panel = new BevelPanel(kNavy, 5, 4, frame);
-    panel->mouseMove = client->mouseMove;
+    auto* panel = new BevelPanel(look::kNavy, 5, 4, frame);
+    panel->mouse.move = overTheBench;
     binder_.bindPlain(model_.Panel1, panel);
 
     benchPicture_ = new PictureWidget(model_.planeim, panel);
@@ -174,12 +146,16 @@ void MainWindowView::buildFrame() {
     benchPicture_->mouse.move = [this](int x, int y) {
         binder_.forward([=, this] { model_.planeimMouseMove(x, y); });
     };
+    // The bench's pop-up menu opens when the right button comes up, after the release has
+    // reached the bench (finishing a selection, advancing the measuring tool); opened on
+    // the press, the menu would swallow the release.
     benchPicture_->mouse.release = [this](MouseButton button, int x, int y) {
         binder_.forward([=, this] { model_.planeimMouseUp(button, x, y); });
+        if (button == MouseButton::Right) {
+            popupMenu_->exec(benchPicture_->mapToGlobal(QPoint(x, y)));
+        }
     };
-    benchPicture_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(benchPicture_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { popupMenu_->exec(benchPicture_->mapToGlobal(at)); });
+    benchPicture_->setContextMenuPolicy(Qt::PreventContextMenu);
 
     auto* selection = new SelectionFrame(panel);
     binder_.bindPlain(model_.copyshape, selection);
@@ -239,7 +215,7 @@ HandleWidget* MainWindowView::handleFor(const Shape& shape) const {
 void MainWindowView::buildOptionsGroup(QWidget* frame) {
     auto* group = new TrackingGroupBox(frame);
     optionsGroup_ = group;
-    fillBackground(group, kOptionsColour);
+    look::fillBackground(group, look::kOptionsBrown);
     group->mouseMove = [this](int x, int y) {
         binder_.forward([=, this] { model_.Panel2MouseMove(x, y); });
     };
@@ -293,7 +269,7 @@ void MainWindowView::buildMeasurementPage(QWidget* page) {
 void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     Treframain& m = model_;
     auto* zoom = new QLabel(group);
-    zoom->setFont(arialFont(14, true));
+    zoom->setFont(look::pixelFont(QStringLiteral("Arial"), 14, true));
     zoom->setMouseTracking(true);
     zoom->installEventFilter(this);
     zoomLabel_ = zoom;
@@ -301,7 +277,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     binder_.bindScrollBar(m.scalesb, new QScrollBar(Qt::Horizontal, group));
 
     auto* reset = new QPushButton(group);
-    reset->setFont(arialFont(14, true));
+    reset->setFont(look::pixelFont(QStringLiteral("Arial"), 14, true));
     reset->setMouseTracking(true);
     reset->installEventFilter(this);
     resetButton_ = reset;
@@ -310,7 +286,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     auto* hints = new QGroupBox(group);
     binder_.bindGroupBox(m.hintsgb, hints);
     auto* hintText = new QLabel(hints);
-    hintText->setFont(arialFont(11, false));
+    hintText->setFont(look::pixelFont(QStringLiteral("Arial"), 11, false));
     hintText->setWordWrap(true);
     hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     binder_.bindLabel(m.hintslb, hintText);
@@ -330,7 +306,9 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
 
 void MainWindowView::sync() {
     setWindowTitle(QString::fromStdString(model_.form.caption));
-    QApplication::setApplicationDisplayName(QString::fromStdString(model_.applicationTitle));
+    // The application's name, not its display name: a display name would be added to every
+    // window's caption ("Measurement Practice — Lumivex").
+    QApplication::setApplicationName(QString::fromStdString(model_.applicationTitle));
     if (size() != QSize(model_.form.width, model_.form.height)) {
         setFixedSize(model_.form.width, model_.form.height);
     }

@@ -183,7 +183,7 @@ void ModelBinder::bindMenuItem(MenuItem& item, QAction* action) {
     }
     syncs_.push_back([&item, action] {
         const QSignalBlocker blocker(action);
-        const QString caption = text(item.caption);
+        const QString caption = item.isSeparator() ? QString() : text(item.caption);
         if (action->text() != caption) {
             action->setText(caption);
         }

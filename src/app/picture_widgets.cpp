@@ -3,8 +3,15 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 #include "canvas/qt_canvas.h"
+
+QColor toQColor(TColor colour) {
+    return QColor::fromRgb(toQRgb(colour));
+}
+
+namespace {
 
 MouseButton modelButton(Qt::MouseButton button) {
     switch (button) {
@@ -17,38 +24,46 @@ MouseButton modelButton(Qt::MouseButton button) {
     }
 }
 
-QColor toQColor(TColor colour) {
-    return QColor::fromRgb(toQRgb(colour));
-}
-
-namespace {
-
-void forwardPress(const MouseForwarding& mouse, QMouseEvent* event) {
-    if (mouse.press) {
-        const QPoint at = event->position().toPoint();
-        mouse.press(modelButton(event->button()), at.x(), at.y());
-    }
-}
-
-void forwardMove(const MouseForwarding& mouse, QMouseEvent* event) {
-    if (mouse.move) {
-        const QPoint at = event->position().toPoint();
-        mouse.move(at.x(), at.y());
-    }
-}
-
-void forwardRelease(const MouseForwarding& mouse, QMouseEvent* event) {
-    if (mouse.release) {
-        const QPoint at = event->position().toPoint();
-        mouse.release(modelButton(event->button()), at.x(), at.y());
-    }
+// The pixel under the mouse: on a scaled screen the position can fall between pixels.
+QPoint pixelOf(const QMouseEvent* event) {
+    return {qFloor(event->position().x()), qFloor(event->position().y())};
 }
 
 }  // namespace
 
-PictureWidget::PictureWidget(const Picture& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture) {
+MouseReportingWidget::MouseReportingWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+}
+
+void MouseReportingWidget::mousePressEvent(QMouseEvent* event) {
+    if (!mouse.press) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = pixelOf(event);
+    mouse.press(modelButton(event->button()), at.x(), at.y());
+}
+
+void MouseReportingWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!mouse.move) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = pixelOf(event);
+    mouse.move(at.x(), at.y());
+}
+
+void MouseReportingWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!mouse.release) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = pixelOf(event);
+    mouse.release(modelButton(event->button()), at.x(), at.y());
+}
+
+PictureWidget::PictureWidget(const Picture& picture, QWidget* parent)
+    : MouseReportingWidget(parent), picture_(picture) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -56,51 +71,39 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get())) {
         painter.drawImage(0, 0, canvas->image());
+    } else {
+        painter.fillRect(rect(), Qt::white);
     }
 }
 
-void PictureWidget::mousePressEvent(QMouseEvent* event) {
-    forwardPress(mouse, event);
-}
-void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
-    forwardMove(mouse, event);
-}
-void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
-    forwardRelease(mouse, event);
-}
-
-HandleWidget::HandleWidget(HandleLook look, QWidget* parent) : QWidget(parent), look_(look) {
-    setMouseTracking(true);
+HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
+    : MouseReportingWidget(parent), look_(look) {
     resize(5, 5);
 }
 
 void HandleWidget::paintEvent(QPaintEvent*) {
+    // '#' outline, '-' fill, '.' the picture beneath.
+    static constexpr const char* kCircle[] = {".###.", "#---#", "#---#", "#---#", ".###."};
+    static constexpr const char* kSquare[] = {"#####", "#---#", "#---#", "#---#", "#####"};
+    const auto& rows = look_.kind == ShapeKind::Circle ? kCircle : kSquare;
     QPainter painter(this);
-    painter.setPen(QPen(look_.pen, 1));
-    painter.setBrush(look_.brush.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(look_.brush));
-    const QRect box(0, 0, width() - 1, height() - 1);
-    if (look_.kind == ShapeKind::Circle) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.drawEllipse(box);
-    } else {
-        painter.drawRect(box);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            const char cell = rows[y][x];
+            if (cell == '#') {
+                painter.fillRect(x, y, 1, 1, look_.outline);
+            } else if (cell == '-' && look_.fill.alpha() != 0) {
+                painter.fillRect(x, y, 1, 1, look_.fill);
+            }
+        }
     }
 }
 
-void HandleWidget::mousePressEvent(QMouseEvent* event) {
-    forwardPress(mouse, event);
-}
-void HandleWidget::mouseMoveEvent(QMouseEvent* event) {
-    forwardMove(mouse, event);
-}
-void HandleWidget::mouseReleaseEvent(QMouseEvent* event) {
-    forwardRelease(mouse, event);
-}
-
 BevelPanel::BevelPanel(QColor colour, int bevelWidth, int borderWidth, QWidget* parent)
-    : QWidget(parent), colour_(colour), bevelWidth_(bevelWidth), borderWidth_(borderWidth) {
-    setMouseTracking(true);
-}
+    : MouseReportingWidget(parent),
+      colour_(colour),
+      bevelWidth_(bevelWidth),
+      borderWidth_(borderWidth) {}
 
 void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -122,18 +125,4 @@ void BevelPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(box, colour_);
     box.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
     bevel(dark, light);
-}
-
-void BevelPanel::mouseMoveEvent(QMouseEvent* event) {
-    if (mouseMove) {
-        const QPoint at = event->position().toPoint();
-        mouseMove(at.x(), at.y());
-    }
-}
-
-void fillBackground(QWidget* widget, QColor colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }

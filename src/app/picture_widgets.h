@@ -7,72 +7,71 @@
 #include "canvas/canvas.h"
 #include "controls/controls.h"
 
-// Mouse events of a widget, with coordinates relative to that widget.
+// Mouse events of a widget, with coordinates in its own pixels.
 struct MouseForwarding {
     std::function<void(MouseButton, int, int)> press;
     std::function<void(int, int)> move;
     std::function<void(MouseButton, int, int)> release;
 };
 
-MouseButton modelButton(Qt::MouseButton button);
 QColor toQColor(TColor colour);
 
-// Shows a picture control's canvas 1:1 and forwards the mouse.
-class PictureWidget : public QWidget {
+// A widget that hands its mouse events to whoever built it. Events nobody asked for go on
+// to the parent, as they would without this widget.
+class MouseReportingWidget : public QWidget {
   public:
-    PictureWidget(const Picture& picture, QWidget* parent);
+    explicit MouseReportingWidget(QWidget* parent);
     MouseForwarding mouse;
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Shows a picture control's canvas pixel for pixel.
+class PictureWidget : public MouseReportingWidget {
+  public:
+    PictureWidget(const Picture& picture, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     const Picture& picture_;
 };
 
-// How a 5 x 5 handle looks.
+// How a 5 x 5 handle looks; a transparent fill leaves the picture showing through.
 struct HandleLook {
     ShapeKind kind = ShapeKind::Square;
-    QColor pen = Qt::black;
-    QColor brush = Qt::white;  // transparent for a hollow handle
+    QColor outline = Qt::black;
+    QColor fill = Qt::white;
 };
 
-// A drag handle: a small shape above the picture. While a button is held the handle keeps
-// the mouse (Qt grabs it for the pressed widget), so moves far outside still reach it,
-// with coordinates relative to the handle.
-class HandleWidget : public QWidget {
+// A drag handle: a small shape above a picture, drawn pixel by pixel. While a button is
+// held the handle keeps the mouse (Qt grabs it for the pressed widget), so moves far
+// outside still reach it, relative to the handle.
+class HandleWidget : public MouseReportingWidget {
   public:
     HandleWidget(HandleLook look, QWidget* parent);
-    MouseForwarding mouse;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     HandleLook look_;
 };
 
 // A panel with a raised outer bevel, a coloured border and a lowered inner bevel.
-class BevelPanel : public QWidget {
+class BevelPanel : public MouseReportingWidget {
   public:
     BevelPanel(QColor colour, int bevelWidth, int borderWidth, QWidget* parent);
-    std::function<void(int, int)> mouseMove;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     QColor colour_;
     int bevelWidth_;
     int borderWidth_;
 };
-
-// A plain coloured area that reports mouse moves (the window's frame, the options group).
-void fillBackground(QWidget* widget, QColor colour);

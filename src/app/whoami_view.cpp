@@ -1,30 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "app/whoami_view.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
-#include "app/picture_widgets.h"
+#include "app/window_look.h"
 #include "output/twhoami.h"
 
 namespace {
 
-const QColor kFormColour(254, 253, 199);
-const QColor kGroupColour(169, 150, 109);
 constexpr int kFontPixels = 13;
 constexpr char kEnter = 13;
-
-// The platform's own interface font stands in for the classic "System" font.
-QFont systemFont(int pixelSize) {
-    QFont font = QApplication::font();
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 bool isEnter(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
@@ -40,12 +29,12 @@ WhoamiView::WhoamiView(TWhoami& model, QWidget* parent)
     : QDialog(parent), model_(model), binder_([this] { sync(); }) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(model_.form.clientWidth, model_.form.clientHeight);
-    setFont(systemFont(kFontPixels));
-    fillBackground(this, kFormColour);
+    setFont(look::systemFont(kFontPixels));
+    look::fillBackground(this, look::kCream);
 
     auto* group = new QGroupBox(this);
     group->setObjectName("GroupBox1");
-    fillBackground(group, kGroupColour);
+    look::fillBackground(group, look::kOptionsBrown);
     binder_.bindGroupBox(model_.GroupBox1, group);
 
     name_ = new QLineEdit(group);
@@ -83,11 +72,7 @@ void WhoamiView::sync() {
 
 void WhoamiView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* shown = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shown->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    look::centreOnScreen(this);
     binder_.forward([this] { model_.FormActivate(); });
 }
 

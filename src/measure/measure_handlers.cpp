@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "canvas/screen_geometry.h"
 #include "measure/measuring_tool.h"
-#include "practice/practice_geometry.h"
 #include "shell/treframain.h"
 
 namespace {

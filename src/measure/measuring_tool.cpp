@@ -5,16 +5,12 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "practice/practice_geometry.h"
+#include "canvas/screen_geometry.h"
+#include "controls/number_text.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-// A count of tenths written with one decimal: 901 is "90.1".
-std::string tenths(long long count) {
-    return std::to_string(count / 10) + "." + std::to_string(std::llabs(count) % 10);
-}
 
 }  // namespace
 
@@ -24,7 +20,7 @@ double toolDirection(Point origin, Point p) {
 }
 
 std::string lengthCaption(double units) {
-    return "Distance = " + tenths(static_cast<long long>((units + 0.05) * 10.0));
+    return "Distance = " + tenthsText(static_cast<long long>((units + 0.05) * 10.0));
 }
 
 std::optional<std::string> angleCaption(double alpha) {
@@ -34,7 +30,7 @@ std::optional<std::string> angleCaption(double alpha) {
     // The first angle carries one tenth more than its truncation; the supplement does not.
     const long long first = static_cast<long long>(alpha * 1800.0 / kPi) + 1;
     const long long second = static_cast<long long>((kPi - alpha) * 1800.0 / kPi);
-    return "Angles are " + tenths(first) + " Degrees or " + tenths(second) + " Degrees.";
+    return "Angles are " + tenthsText(first) + " Degrees or " + tenthsText(second) + " Degrees.";
 }
 
 void drawRuler(Canvas& canvas, Point origin, Point mouse, double theta, double scalePixels) {
