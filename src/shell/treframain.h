@@ -219,6 +219,7 @@ class Treframain {
     // Measuring.
     bool angleMode() const { return domeasurecb.tag == 1; }
     void showHandlesForMeasuring(bool measuring);
+    void keepHandlesOffTheBenchWhileMeasuring();
     void showBenchHint();
     void measureAt(int x, int y);
     void measureAngleAt(int x, int y);

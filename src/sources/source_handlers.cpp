@@ -15,7 +15,16 @@ void Treframain::N02Click(Control& sender) {
         aimHandle(i).visible = sourceHandle(i).visible = middleHandle(i).visible = shown;
     }
     ianglelb.visible = sources == 1 && Slits11.tag == 1;
+    keepHandlesOffTheBenchWhileMeasuring();
     plotbtClick();
+}
+
+// While measuring no handle may lie on the bench to catch the tool's clicks, whatever
+// the number of sources chosen meanwhile.
+void Treframain::keepHandlesOffTheBenchWhileMeasuring() {
+    if (domeasurecb.checked()) {
+        showHandlesForMeasuring(true);
+    }
 }
 
 void Treframain::N24Click(Control& sender) {
@@ -58,6 +67,7 @@ void Treframain::Pointsource1Click(Control&) {
         rays11.enabled = Slits11.enabled = true;
         ssh2.visible = ssh3.visible = false;
     }
+    keepHandlesOffTheBenchWhileMeasuring();
     drawlensbtClick();
 }
 

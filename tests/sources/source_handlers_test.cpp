@@ -35,6 +35,20 @@ TEST(NumberOfRays, showsTheChosenSourcesAndHidesTheOthers) {
     EXPECT_TRUE(fixture.bench().callsOf(DrawOp::Polygon).empty());
 }
 
+TEST(NumberOfRays, choosingSourcesWhileMeasuringPutsNoHandleOnTheBench) {
+    StartedWindowFixture fixture;
+    Treframain& w = fixture.window;
+    w.domeasurecb.setChecked(true);
+    w.N33.click();
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(sourceHidden(w, i)) << i;
+    }
+    w.Pointsource1.click();
+    EXPECT_FALSE(w.dsh1.visible || w.ssh1.visible || w.ssh2.visible);
+    w.domeasurecb.setChecked(false);
+    EXPECT_TRUE(w.dsh1.visible && w.ssh1.visible && w.ssh2.visible && w.ssh3.visible);
+}
+
 TEST(NumberOfRays, theReadOutShowsOnlyForOneSourceWithOneSlit) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
