@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The benchmarks draw text and build the real window, so they run inside an application
-// object on Qt's offscreen platform.
+// One benchmark program for the whole project. The benchmarks draw text and build the real
+// windows, so they run inside an application object on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <chrono>
+
+#include "fixtures.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto started = std::chrono::steady_clock::now();
     QApplication application(argc, argv);
+    applicationStartTime() = std::chrono::steady_clock::now() - started;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
