@@ -4,80 +4,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QTabWidget>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTabWidget>
 #include <QWindow>
 
 #include "app/main_window_view.h"
 #include "canvas/qt_canvas.h"
 #include "shell/treframain.h"
-#include "support/recording_platform.h"
+#include "support/shown_main_window.h"
 
 namespace {
 
-// The main window on screen, driven through its window as the window system drives it, so
-// that Qt's own mouse grab decides which widget gets each event.
-struct ShownBench {
-    ShownBench() {
-        platform.executable = "Lumivex";
-        view.show();
-        QApplication::processEvents();
-    }
-    RecordingPlatform platform;
-    Treframain model{
-        platform, [](int width, int height) { return std::make_unique<QtCanvas>(width, height); }};
-    MainWindowView view{model};
-
-    QPoint at(const QWidget* widget, QPoint local) const { return widget->mapTo(&view, local); }
-    void mouse(QEvent::Type type, QPoint inWindow, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-        QWindow* window = view.windowHandle();
-        QMouseEvent event(type, inWindow, inWindow, window->mapToGlobal(inWindow), button, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(window, &event);
-    }
-    void press(QPoint inWindow) {
-        mouse(QEvent::MouseButtonPress, inWindow, Qt::LeftButton, Qt::LeftButton);
-    }
-    void drag(QPoint inWindow) { mouse(QEvent::MouseMove, inWindow, Qt::NoButton, Qt::LeftButton); }
-    void hover(QPoint inWindow) { mouse(QEvent::MouseMove, inWindow, Qt::NoButton, Qt::NoButton); }
-    void release(QPoint inWindow) {
-        mouse(QEvent::MouseButtonRelease, inWindow, Qt::LeftButton, Qt::NoButton);
-    }
-    QImage benchImage() const {
-        return static_cast<const QtCanvas&>(*model.planeim.canvas).image().copy();
-    }
-    QAction* action(QMenu* menu, const QString& text) {
-        for (QAction* item : menu->actions()) {
-            if (item->text() == text) {
-                return item;
-            }
-            if (item->menu() != nullptr) {
-                if (QAction* found = action(item->menu(), text)) {
-                    return found;
-                }
-            }
-        }
-        return nullptr;
-    }
-    QAction* menuAction(const QString& text) {
-        for (QAction* top : view.menuBar()->actions()) {
-            if (top->menu() != nullptr) {
-                if (QAction* found = action(top->menu(), text)) {
-                    return found;
-                }
-            }
-        }
-        return nullptr;
-    }
-};
-
 TEST(BenchView, aSourceHandleDraggedWithTheMouseMovesAndRetracesTheBench) {
-    ShownBench window;
+    ShownMainWindow window;
     Treframain& m = window.model;
     HandleWidget* source = window.view.handleFor(m.dsh1);
     ASSERT_NE(source, nullptr);
@@ -109,7 +52,7 @@ TEST(BenchView, aSourceHandleDraggedWithTheMouseMovesAndRetracesTheBench) {
 }
 
 TEST(BenchView, theMeasureCheckBoxGivesTheBenchACrossHairAndAReading) {
-    ShownBench window;
+    ShownMainWindow window;
     Treframain& m = window.model;
     // The experiment at start shows the device page: the student turns to "Measurement".
     QTabWidget* notebook = window.view.findChild<QTabWidget*>();
@@ -151,7 +94,7 @@ TEST(BenchView, theMeasureCheckBoxGivesTheBenchACrossHairAndAReading) {
 }
 
 TEST(BenchView, autoHideGrowsTheBenchAndSlidesTheGroupAwayFromTheMouse) {
-    ShownBench window;
+    ShownMainWindow window;
     QAction* on = window.menuAction("On");
     QAction* off = window.menuAction("Off");
     ASSERT_NE(on, nullptr);
@@ -173,7 +116,7 @@ TEST(BenchView, autoHideGrowsTheBenchAndSlidesTheGroupAwayFromTheMouse) {
 }
 
 TEST(BenchView, theFrameSitsCentredAboveTheHintLine) {
-    ShownBench window;
+    ShownMainWindow window;
     const QWidget* client = window.view.centralWidget();
     const QWidget* frame = window.view.frame();
     EXPECT_GE(client->height(), 553);

@@ -11,23 +11,9 @@
 #include "app/main_window_view.h"
 #include "canvas/qt_canvas.h"
 #include "shell/treframain.h"
-#include "support/recording_platform.h"
+#include "support/shown_main_window.h"
 
 namespace {
-
-QAction* findAction(const QList<QAction*>& actions, const QString& text) {
-    for (QAction* action : actions) {
-        if (action->text() == text) {
-            return action;
-        }
-        if (action->menu() != nullptr) {
-            if (QAction* found = findAction(action->menu()->actions(), text)) {
-                return found;
-            }
-        }
-    }
-    return nullptr;
-}
 
 bool hasLabel(const QWidget& window, const QString& text) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
@@ -39,14 +25,10 @@ bool hasLabel(const QWidget& window, const QString& text) {
 }
 
 TEST(PresetsOnScreen, aRealExperimentsMenuClickSetsUpTheControls) {
-    RecordingPlatform platform;
-    Treframain model(
-        platform, [](int width, int height) { return std::make_unique<QtCanvas>(width, height); });
-    MainWindowView view(model);
-    view.show();
-    QApplication::processEvents();
+    ShownMainWindow window;
+    MainWindowView& view = window.view;
 
-    QAction* preset = findAction(view.menuBar()->actions(), "Semi-Circular Prism Left");
+    QAction* preset = window.menuAction("Semi-Circular Prism Left");
     ASSERT_NE(preset, nullptr);
     EXPECT_TRUE(preset->isVisible());
     preset->trigger();
@@ -59,11 +41,11 @@ TEST(PresetsOnScreen, aRealExperimentsMenuClickSetsUpTheControls) {
     EXPECT_TRUE(hasLabel(view, "Radius: 10"));
     EXPECT_TRUE(hasLabel(view, "57"));
     EXPECT_TRUE(hasLabel(view, "Zoom: 30%"));
-    QAction* normals = findAction(view.menuBar()->actions(), "Show &Normal");
+    QAction* normals = window.menuAction("Show &Normal");
     ASSERT_NE(normals, nullptr);
     EXPECT_TRUE(normals->isChecked());
     // The refraction edition shows only the lens experiments.
-    QAction* mirror = findAction(view.menuBar()->actions(), "Plane Mirror");
+    QAction* mirror = window.menuAction("Plane Mirror");
     ASSERT_NE(mirror, nullptr);
     const auto* mirrorMenu = qobject_cast<QMenu*>(mirror->parent());
     ASSERT_NE(mirrorMenu, nullptr);
