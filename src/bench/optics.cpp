@@ -13,11 +13,24 @@ Vec2 backward(Vec2 p, double angle, double length) {
     return {p.x - length * std::cos(angle), p.y + length * std::sin(angle)};
 }
 
-double incidentDirection(double x0, double y0, double x1, double y1) {
-    if (x0 - x1 == 0.0) {
-        return std::numbers::pi / 2;
+std::optional<double> travelDirection(Vec2 from, Vec2 to) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    if (dx == 0.0 && dy == 0.0) {
+        return std::nullopt;
     }
-    return -std::atan((y0 - y1) / (x0 - x1));
+    // A ray travelling right, the usual case, keeps the arctangent of its slope, so that
+    // its pixels stay exactly where they have always been.
+    if (dx > 0.0) {
+        return -std::atan(dy / dx);
+    }
+    return std::atan2(from.y - to.y, dx);
+}
+
+double principalAngle(double angle) {
+    constexpr double kTurn = 2 * std::numbers::pi;
+    const double reduced = std::remainder(angle, kTurn);
+    return reduced <= -std::numbers::pi ? reduced + kTurn : reduced;
 }
 
 double curvedNormal(double d, double radius) {

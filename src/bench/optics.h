@@ -16,9 +16,12 @@ struct Vec2 {
 Vec2 along(Vec2 p, double angle, double length);
 Vec2 backward(Vec2 p, double angle, double length);
 
-// The direction angle of the line from (x1, y1) toward (x0, y0) as the tracer measures an
-// incident ray: -arctan(dy / dx) in (-pi/2, pi/2], or pi/2 for a vertical line.
-double incidentDirection(double x0, double y0, double x1, double y1);
+// The direction angle of travel from `from` to `to`, in (-pi, pi]; none when the two
+// points coincide, for then there is no way to travel.
+std::optional<double> travelDirection(Vec2 from, Vec2 to);
+
+// An angle brought into (-pi, pi].
+double principalAngle(double angle);
 
 // The normal's direction angle at row offset d from the axis of a surface of radius r:
 // 0 for a plane; arctan(d / sqrt(r^2 - d^2)) for a convex left surface, its negative for a

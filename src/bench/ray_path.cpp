@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
+#include "bench/device_outline.h"
 #include "canvas/pixel.h"
 
 namespace {
@@ -14,9 +16,21 @@ constexpr int kExtensionLength = 500;
 constexpr int kFaceExitLength = 350;
 // The shown index of the mirror's "sine": beyond 1, so that every ray reflects.
 constexpr double kMirrorSine = 3.0;
+// A ray leaving the left surface this close to where it entered is still at its entry.
+constexpr double kSameSurfacePoint = 0.5;
 
 Point benchPoint(const BenchState& bench, Vec2 p) {
     return {truncPixel(p.x) + bench.deviceOffsetX, truncPixel(p.y) + bench.deviceOffsetY};
+}
+
+// A surface point where the inside ray arrives, and which surface it is.
+struct SurfacePoint {
+    Vec2 point;
+    ExitSurface surface;
+};
+
+double distanceBetween(Vec2 a, Vec2 b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
 }
 
 class RayDrawing {
@@ -29,7 +43,7 @@ class RayDrawing {
           rayWidth_(entry.rayWidth),
           glassIndex_(pass.bench.glassIndex() + kDispersionStep * entry.colour) {}
 
-    void trace(RayEntry entry) {
+    RayExit trace(RayEntry entry) {
         const Vec2 p1 = entry.point;
         double sineRatio = pass_.mirror ? kMirrorSine
                                         : snellSine(entry.entryNormalAngle - entry.incidentAngle,
@@ -38,14 +52,15 @@ class RayDrawing {
             if (!entry.stopped) {
                 reflectAtEntry(p1, entry);
             }
-            return;
+            return exit_;
         }
         if (entry.stopped) {
-            return;
+            return exit_;
         }
         insideAngle_ = entry.entryNormalAngle - std::asin(sineRatio);
         inside_ = lineThrough(p1, insideAngle_);
         passThrough(p1);
+        return exit_;
     }
 
   private:
@@ -82,43 +97,91 @@ class RayDrawing {
         }
     }
 
-    // Where the inside line meets the right surface.
-    CircleHit rightSurfaceHit(double planeX) const {
-        const double radius = bench_.radiusFactor[kRightSide] * bench_.radiusUnit;
-        const double halfWidth = bench_.deviceWidth / 2;
-        switch (bench_.surfaceKind[kRightSide]) {
-            case kConvex: {
-                const Vec2 centre{
-                    bench_.benchMidX - bench_.surfaceCentreDist[kRightSide] + halfWidth,
-                    static_cast<double>(bench_.benchMidY)};
-                return circleIntersection(inside_, centre, radius, Intersection::Rightmost);
-            }
-            case kConcave: {
-                const Vec2 centre{
-                    bench_.benchMidX + bench_.surfaceCentreDist[kRightSide] + halfWidth,
-                    static_cast<double>(bench_.benchMidY)};
-                return circleIntersection(inside_, centre, radius, Intersection::Leftmost);
-            }
-            default:
-                return {1.0, planeX};
+    // The inside ray's way of travel as a screen vector.
+    Vec2 heading() const { return {std::cos(insideAngle_), -std::sin(insideAngle_)}; }
+    bool rightward() const { return heading().x > 0.0; }
+    // How far ahead of `from` the point p lies along the inside ray (negative: behind).
+    double aheadBy(Vec2 from, Vec2 p) const {
+        const Vec2 u = heading();
+        return (p.x - from.x) * u.x + (p.y - from.y) * u.y;
+    }
+
+    // Where the inside line meets a curved surface going forward: from inside a circle at
+    // the intersection in the way of travel, from outside at the nearer one.
+    std::optional<Vec2> circleAhead(const SurfaceCircle& circle) const {
+        const bool further = circle.enclosesDevice == rightward();
+        const CircleHit hit =
+            circleIntersection(inside_, circle.centre, circle.radius,
+                               further ? Intersection::Rightmost : Intersection::Leftmost);
+        if (hit.discriminant <= 0.0) {
+            return std::nullopt;
         }
+        const Vec2 p{hit.x, inside_.yAt(hit.x)};
+        if (!circle.onDrawnHalf(p)) {
+            return std::nullopt;
+        }
+        return p;
+    }
+
+    // Where the inside ray, going forward from `from`, meets the right surface. Only the
+    // drawn half of a curved surface counts: the circle's far half is no part of the device.
+    std::optional<Vec2> rightSurfaceAhead(Vec2 from, double planeX) const {
+        const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench_);
+        const std::optional<Vec2> p =
+            circle ? circleAhead(*circle) : std::optional<Vec2>(Vec2{planeX, inside_.yAt(planeX)});
+        if (!p || aheadBy(from, *p) <= 0.0) {
+            return std::nullopt;
+        }
+        return p;
+    }
+
+    // Where an inside ray travelling back towards the light (possible only when the
+    // surroundings are denser than the glass) meets the left surface again.
+    std::optional<Vec2> leftSurfaceAhead(Vec2 from) const {
+        const std::optional<SurfaceCircle> circle = leftSurfaceCircle(bench_);
+        if (!circle) {
+            return std::nullopt;
+        }
+        const std::optional<Vec2> p = circleAhead(*circle);
+        if (!p || aheadBy(from, *p) <= kSameSurfacePoint || !strictlyInsideAperture(p->y)) {
+            return std::nullopt;
+        }
+        return p;
     }
 
     bool strictlyInsideAperture(double y) const {
         return bench_.apertureTop < y && y < bench_.apertureBottom;
     }
 
+    // A horizontal ray running exactly along the top or bottom edge meets no face: it is
+    // followed to the right surface like any ray inside the aperture.
+    bool reachableOnTheRight(Vec2 p2) const {
+        const bool alongAnEdge =
+            inside_.slope == 0.0 && (p2.y == bench_.apertureTop || p2.y == bench_.apertureBottom);
+        return strictlyInsideAperture(p2.y) || alongAnEdge;
+    }
+
+    // The surface the inside ray reaches first going forward from `from`: the right
+    // surface (within the aperture, unless the ray was already reflected at a face) or the
+    // left surface again. None when it reaches neither before a face.
+    std::optional<SurfacePoint> surfaceAhead(Vec2 from, double planeX, bool afterFace) const {
+        std::optional<SurfacePoint> first;
+        if (const std::optional<Vec2> p = rightSurfaceAhead(from, planeX);
+            p && (afterFace || reachableOnTheRight(*p))) {
+            first = SurfacePoint{*p, ExitSurface::Right};
+        }
+        if (const std::optional<Vec2> p = leftSurfaceAhead(from);
+            p && (!first || distanceBetween(from, *p) < distanceBetween(from, first->point))) {
+            first = SurfacePoint{*p, ExitSurface::Left};
+        }
+        return first;
+    }
+
     void passThrough(Vec2 p1) {
         const double planeX = bench_.benchMidX + truncPixel(bench_.deviceWidth / 2);
-        CircleHit hit = rightSurfaceHit(planeX);
-        Vec2 p2{hit.x, inside_.yAt(hit.x)};
-        // A horizontal ray running exactly along the top or bottom edge meets no face: it
-        // is followed to the right surface like any ray inside the aperture.
-        const bool alongAnEdge = inside_.slope == 0.0 && hit.discriminant > 0.0 &&
-                                 (p2.y == bench_.apertureTop || p2.y == bench_.apertureBottom);
-        if (hit.discriminant > 0.0 && (strictlyInsideAperture(p2.y) || alongAnEdge)) {
-            segment(p1, p2);
-            leave(p2);
+        if (const std::optional<SurfacePoint> next = surfaceAhead(p1, planeX, false)) {
+            segment(p1, next->point);
+            leave(*next);
             return;
         }
 
@@ -126,8 +189,9 @@ class RayDrawing {
         if (inside_.slope == 0.0) {
             return;
         }
-        // The ray reaches the flat top or bottom face (or misses the right surface).
-        const bool goingDown = inside_.slope > 0.0;
+        // The ray reaches the flat top or bottom face it is heading for (or misses the
+        // right surface).
+        const bool goingDown = heading().y > 0.0;
         const double faceY = goingDown ? bench_.apertureBottom : bench_.apertureTop;
         const Vec2 face{(faceY - inside_.intercept) / inside_.slope, faceY};
         if (pass_.showNormals) {
@@ -142,25 +206,24 @@ class RayDrawing {
             const double rise = goingDown ? -std::sin(outgoing) : std::sin(outgoing);
             segment(face, {face.x - kFaceExitLength * std::cos(outgoing),
                            face.y + kFaceExitLength * rise});
+            exit_ = {ExitSurface::Face, face};
             return;
         }
 
-        // Total internal reflection at the face: followed once more, to the right surface.
+        // Total internal reflection at the face: followed once more, to the surface it
+        // then reaches.
         insideAngle_ = -insideAngle_;
         inside_ = lineThrough(face, insideAngle_);
         const double reflectedPlaneX =
             bench_.benchMidX + truncPixel(pass_.widthPosition / 2.0 * bench_.zoomFactor);
-        hit = rightSurfaceHit(reflectedPlaneX);
-        p2 = {hit.x, inside_.yAt(hit.x)};
-        if (hit.discriminant >= 0.0) {
-            segment(face, p2);
-        }
-        if (hit.discriminant > 0.0) {
-            leave(p2);
+        if (const std::optional<SurfacePoint> next = surfaceAhead(face, reflectedPlaneX, true)) {
+            segment(face, next->point);
+            leave(*next);
         }
     }
 
-    double exitNormalAngle(double y2) const {
+    // The normal of the right surface at row y2, pointing out of the device.
+    double rightExitNormal(double y2) const {
         const double d = y2 - bench_.benchMidY;
         const double radius = bench_.benchMidY * bench_.radiusFactor[kRightSide];
         switch (bench_.surfaceKind[kRightSide]) {
@@ -173,8 +236,12 @@ class RayDrawing {
         }
     }
 
-    void leave(Vec2 p2) {
-        const double normal = exitNormalAngle(p2.y);
+    // Refraction out of the device, or internal reflection, at a surface point.
+    void leave(const SurfacePoint& at) {
+        const Vec2 p2 = at.point;
+        const double normal = at.surface == ExitSurface::Right
+                                  ? rightExitNormal(p2.y)
+                                  : leftSurfaceNormal(bench_, p2.y) + std::numbers::pi;
         normalThrough(p2, normal);
         const double sineRatio = snellSine(normal - insideAngle_, glassIndex_, bench_.airIndex());
         if (1.0 - sineRatio * sineRatio > 0.0) {
@@ -184,6 +251,7 @@ class RayDrawing {
                 dottedRed(p2, backward(p2, exitAngle, kExtensionLength));
                 resumeSolidPen();
             }
+            exit_ = {at.surface, p2};
             return;
         }
         const Point text = toBench({p2.x + 10, p2.y});
@@ -199,23 +267,36 @@ class RayDrawing {
     double glassIndex_;
     double insideAngle_ = 0.0;
     Line inside_;
+    RayExit exit_;
 };
 
 }  // namespace
 
-LeftSurfaceEntry leftSurfaceEntry(const BenchState& bench, int y1) {
-    const int baseLine = bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
-    const double d = y1 - bench.benchMidY;
+double leftSurfaceNormal(const BenchState& bench, double y) {
+    const double d = y - bench.benchMidY;
     const double radius = bench.radiusFactor[kLeftSide] * bench.radiusUnit;
     switch (bench.surfaceKind[kLeftSide]) {
         case kConvex:
+            return curvedNormal(d, radius);
+        case kConcave:
+            return -curvedNormal(d, radius);
+        default:
+            return 0.0;
+    }
+}
+
+LeftSurfaceEntry leftSurfaceEntry(const BenchState& bench, int y1) {
+    const int baseLine = bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
+    const double normal = leftSurfaceNormal(bench, y1);
+    switch (bench.surfaceKind[kLeftSide]) {
+        case kConvex:
             return {static_cast<double>(baseLine + surfaceOffset(bench, y1, kConvex, kLeftSide)),
-                    curvedNormal(d, radius)};
+                    normal};
         case kConcave:
             return {static_cast<double>(baseLine - surfaceOffset(bench, y1, kConcave, kLeftSide)),
-                    -curvedNormal(d, radius)};
+                    normal};
         default:
-            return {static_cast<double>(baseLine + 1), 0.0};
+            return {static_cast<double>(baseLine + 1), normal};
     }
 }
 
@@ -226,6 +307,6 @@ void drawInDeviceFrame(Canvas& canvas, const BenchState& bench, Vec2 from, Vec2 
     canvas.lineTo(b.x, b.y);
 }
 
-void traceThroughDevice(const RayPass& pass, RayEntry entry) {
-    RayDrawing(pass, entry).trace(entry);
+RayExit traceThroughDevice(const RayPass& pass, RayEntry entry) {
+    return RayDrawing(pass, entry).trace(entry);
 }

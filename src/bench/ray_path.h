@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+
 #include "bench/bench_state.h"
 #include "bench/optics.h"
 #include "canvas/canvas.h"
@@ -27,11 +29,34 @@ struct RayEntry {
     bool stopped;             // true when refraction is not shown
 };
 
-// Refraction or reflection at the left surface, the passage to the right surface (with
-// at most one reflection at a flat top or bottom face), and refraction or internal
-// reflection on the way out, each drawn on the pass's canvas. The canvas's pen holds the
-// ray colour as the incident ray left it.
-void traceThroughDevice(const RayPass& pass, RayEntry entry);
+// Where a ray left the device. A ray that stops short (reflected at its entry, internally
+// reflected, or not traced on) leaves through no surface.
+enum class ExitSurface { None, Right, Left, Face };
+struct RayExit {
+    ExitSurface surface = ExitSurface::None;
+    Vec2 point;  // device frame
+};
+
+// Refraction or reflection at the left surface, the passage through the device to the
+// first surface the ray meets going forward (at most one reflection at a flat top or
+// bottom face is followed), and refraction or internal reflection on the way out, each
+// drawn on the pass's canvas. The canvas's pen holds the ray colour as the incident ray
+// left it.
+RayExit traceThroughDevice(const RayPass& pass, RayEntry entry);
+
+// One ray of the last trace pass as it was drawn, device frame: what the read-out reports
+// and what a check of the picture needs.
+struct TracedRay {
+    int source = 0;
+    int colour = 0;
+    int slit = 0;
+    Vec2 start;        // where the incident ray starts
+    Vec2 aim;          // where it is aimed: its entry point on the left surface
+    Vec2 incidentEnd;  // where the drawn incident ray ends: the aim, or where it met the device
+    std::optional<double> incidentAngle;  // its direction of travel; none for no length
+    std::optional<double> incidence;      // the angle of incidence, when it enters at its aim
+    RayExit exit;
+};
 
 // Where a ray at row y1 (device frame) meets the left surface, and the normal there.
 struct LeftSurfaceEntry {
@@ -39,6 +64,8 @@ struct LeftSurfaceEntry {
     double normalAngle;
 };
 LeftSurfaceEntry leftSurfaceEntry(const BenchState& bench, int y1);
+// The left surface's normal at row y, pointing into the device.
+double leftSurfaceNormal(const BenchState& bench, double y);
 
 // Draws a line between two device-frame points on the bench picture.
 void drawInDeviceFrame(Canvas& canvas, const BenchState& bench, Vec2 from, Vec2 to);

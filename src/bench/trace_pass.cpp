@@ -4,13 +4,21 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 #include <string>
 
+#include "bench/device_outline.h"
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
 #include "shell/treframain.h"
 
 namespace {
+
+// The steepest angle of incidence at which a ray still enters: one that would read 90.0
+// degrees runs along the surface.
+constexpr double kSteepestEntry = 89.95 * std::numbers::pi / 180.0;
+// The read-out of a first ray that meets the device before the point it is aimed at.
+constexpr const char* kNoIncidenceReadout = "No angle: the ray meets the device first.";
 
 // "Angle of Incidence is 30.0 Degrees.": one decimal, right-aligned in four characters.
 std::string incidenceReadout(double incidenceAngle) {
@@ -37,6 +45,7 @@ void Treframain::plotbtClick() {
     if (bench.handleDragging && incidentray1.checked) {
         drawIncidentExtensions();
     }
+    tracedRays.clear();
     const RayPass pass{canvas,
                        bench,
                        mirrorrb.checked(),
@@ -109,6 +118,11 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
         // The source keeps its direction and stands half a bench height back from its aim.
         source.left = aim.left - truncPixel(std::cos(bench.sourceAngle[i]) * bench.benchMidY);
         source.top = aim.top - truncPixel(std::sin(bench.sourceAngle[i]) * bench.benchMidY);
+        // Re-placed steeply behind a device that bulges far to the left, a source could
+        // land on or past the device; there it stops where a dragged source stops.
+        if (benchCentre(source).x >= bench.deviceLeftX) {
+            keepLeftOfTheDevice(source);
+        }
         if (Pointsource1.checked) {
             source.top = dsh1.top;
             source.left = dsh1.left;
@@ -117,12 +131,38 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
 
     const Vec2 p1{entry.x1, static_cast<double>(y1)};
     const Vec2 p0{p1.x - (aim.left - source.left), p1.y - (aim.top - source.top)};
+    TracedRay& ray = tracedRays.emplace_back();
+    ray.source = i;
+    ray.colour = c;
+    ray.slit = s;
+    ray.start = p0;
+    ray.aim = ray.incidentEnd = p1;
+    ray.incidentAngle = travelDirection(p0, p1);
+    // A ray enters where it is aimed only if it gets there from outside the device: not
+    // through the device on the way, and not from behind the surface (an angle of
+    // incidence of 90 degrees or more).
+    const std::optional<Vec2> blocked =
+        firstMeetingBeforeAim(bench, mirrorrb.checked(), p0, {leftSurfaceX(bench, y1), p1.y});
+    if (ray.incidentAngle) {
+        const double incidence = principalAngle(entry.normalAngle - *ray.incidentAngle);
+        if (!blocked && std::fabs(incidence) < kSteepestEntry) {
+            ray.incidence = incidence;
+        }
+    }
+    if (!ray.incidence) {
+        ray.incidentEnd = blocked.value_or(p1);
+    }
     canvas.pen = {bench.sourceColour, 2, PenStyle::Solid};
-    drawInDeviceFrame(canvas, bench, p0, p1);
+    drawInDeviceFrame(canvas, bench, p0, ray.incidentEnd);
+    if (i * c * s == 1) {
+        ianglelb.caption = ray.incidence ? incidenceReadout(*ray.incidence) : kNoIncidenceReadout;
+    }
+    if (!ray.incidence) {
+        return;
+    }
 
     const int rayWidth = threeclrb.checked() ? 1 : 2;
     canvas.pen.color = bench.rayColours[c];
-    const double incidentAngle = incidentDirection(p0.x, p0.y, p1.x, p1.y);
     if (ShowNormals1.checked) {
         canvas.pen = {colours::red, 1, PenStyle::Dot};
         canvas.brush.style = BrushStyle::Solid;
@@ -130,11 +170,16 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
                           backward(p1, entry.normalAngle, pass.normalLength));
         canvas.pen = {bench.rayColours[c], rayWidth, PenStyle::Solid};
     }
-    if (i * c * s == 1) {
-        ianglelb.caption = incidenceReadout(entry.normalAngle - incidentAngle);
+    ray.exit = traceThroughDevice(
+        pass, {p1, *ray.incidentAngle, entry.normalAngle, c, rayWidth, !ShowRefraction1.checked});
+}
+
+// A source stays clear of the device's left edge. deviceLeftX is a bench x compared with a
+// panel x, so the source stops a little further left than the edge itself.
+void Treframain::keepLeftOfTheDevice(Shape& source) const {
+    if (source.left >= bench.deviceLeftX) {
+        source.left = bench.deviceLeftX - 5;
     }
-    traceThroughDevice(
-        pass, {p1, incidentAngle, entry.normalAngle, c, rayWidth, !ShowRefraction1.checked});
 }
 
 void Treframain::drawCentresOfCurvature() {

@@ -47,6 +47,19 @@ double rulerDirectionTowards(Point aim, Point zeroEnd) {
     return directionOfSlope(aim, zeroEnd);
 }
 
+double headingTowards(Point from, Point to) {
+    const int run = to.x - from.x;
+    const int rise = to.y - from.y;
+    // Pointing right, the usual case, it is the plain arctangent of the slope.
+    if (run > 0) {
+        return principalSlope(rise, run);
+    }
+    if (run == 0 && rise == 0) {
+        return 0.0;
+    }
+    return std::atan2(static_cast<double>(rise), static_cast<double>(run));
+}
+
 double principalSlope(int rise, int run) {
     if (run == 0) {
         return rise == 0 ? 0.0 : std::copysign(std::numbers::pi / 2, rise);

@@ -25,6 +25,9 @@ void strokeLine(Canvas& canvas, Point from, Point to);
 double directionTowards(Point from, Point centre);
 double rulerDirectionTowards(Point aim, Point zeroEnd);
 
+// The direction from `from` towards `to`, in (−π, π]; 0 when the two coincide.
+double headingTowards(Point from, Point to);
+
 // The arctangent of rise/run, in [−π/2, π/2]; a vertical run gives ±π/2 by the sign of
 // the rise and coinciding points give 0.
 double principalSlope(int rise, int run);

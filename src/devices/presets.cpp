@@ -42,6 +42,14 @@ void Treframain::resetThenSources(int zoom, int sources) {
     Oneclrb.setChecked(true);
 }
 
+// Switching the point source off leaves one source; an experiment's own number of sources
+// holds all the same.
+void Treframain::keepSourceCount(int sources) {
+    if (rays11.tag != sources) {
+        (sources == 0 ? N02 : N13).click();
+    }
+}
+
 void Treframain::applyLensSwitches(const DisplaySwitches& on) {
     setSwitch(ShowCenters1, on.centres);
     setSwitch(ShowGridlines1, on.grid);
@@ -88,6 +96,7 @@ void Treframain::DoubleConvexLens1Click(Control&) {
     startExperiment();
     resetThenSources(10, 0);
     applyLensSwitches({});
+    keepSourceCount(0);
     editKind(leftcb, kConvexItem);
     focus.focus(rightcb);
     rightcb.itemIndex = kConvexItem;
@@ -101,6 +110,7 @@ void Treframain::DoubleConcaveLens1Click(Control&) {
     startExperiment();
     resetThenSources(10, 0);
     applyLensSwitches({});
+    keepSourceCount(0);
     editKind(leftcb, kConcaveItem);
     focus.focus(rightcb);
     rightcb.itemIndex = kConcaveItem;

@@ -30,14 +30,14 @@ void Treframain::lradiussbChange(Control& sender) {
     keepSourcesClearOfTheDevice();
 }
 
-// A surface that now bulges over a source pushes the source back in front of it. The
-// device's leftmost x is a bench x, compared with the handles' panel Left as the dragging
-// does.
+// A surface that now bulges over a source pushes the source back in front of it.
 void Treframain::keepSourcesClearOfTheDevice() {
     for (int i = 1; i <= rays11.tag; ++i) {
-        if (sourceHandle(i).left >= bench.deviceLeftX) {
-            sourceHandle(i).left = bench.deviceLeftX - 5;
-        }
+        keepLeftOfTheDevice(sourceHandle(i));
+    }
+    // A point source's three rays go on leaving from its one lamp.
+    if (Pointsource1.checked) {
+        gatherOnSourceOne();
     }
 }
 

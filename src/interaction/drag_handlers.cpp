@@ -59,11 +59,7 @@ void Treframain::dsh1MouseMove(Shape& sender, int x, int y) {
     if (sourceGrabbed) {
         sender.top += y - kSourceGrip;
         sender.left += x - kSourceGrip;
-        // deviceLeftX is a bench x compared with a panel x: the source stops a little
-        // further left than the device's edge.
-        if (sender.left >= bench.deviceLeftX) {
-            sender.left = bench.deviceLeftX - 5;
-        }
+        keepLeftOfTheDevice(sender);
     } else {
         sender.top = clampedAimTop(sender.top + y);
         settleDraggedAim(i);

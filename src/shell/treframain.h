@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "bench/bench_state.h"
+#include "bench/ray_path.h"
 #include "canvas/canvas_factory.h"
 #include "controls/controls.h"
 #include "platform/platform.h"
 #include "shell/information_dialog.h"
 
-struct RayPass;
 struct DisplaySwitches;
 
 // The main window's model: every control of the window, the bench state, and every event
@@ -27,6 +27,8 @@ class Treframain {
     Treframain& operator=(const Treframain&) = delete;
 
     BenchState bench;
+    // The rays of the last trace pass, in drawing order.
+    std::vector<TracedRay> tracedRays;
     std::string applicationTitle = "Lumivex";
     InformationDialog aboutBox;
 
@@ -199,12 +201,14 @@ class Treframain {
     void startExperiment();
     void singleSourceThenReset(int zoom);
     void resetThenSources(int zoom, int sources);
+    void keepSourceCount(int sources);
     void applyLensSwitches(const DisplaySwitches& on);
     void applyMirrorSwitches(const DisplaySwitches& on);
     void editKind(ComboBox& box, int itemIndex);
     void drawIncidentExtensions();
     void traceRay(const RayPass& pass, int source, int colour, int slit);
     void drawCentresOfCurvature();
+    void keepLeftOfTheDevice(Shape& source) const;
     // Dragging.
     void recomputeDeviceOffset();
     int clampedAimTop(int top) const;

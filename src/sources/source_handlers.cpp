@@ -63,7 +63,8 @@ void Treframain::Pointsource1Click(Control&) {
         }
         dsh1.visible = true;
     } else {
-        mid1.visible = true;
+        // Back to one source: every handle of source 1 shows, whatever hid them meanwhile.
+        dsh1.visible = ssh1.visible = mid1.visible = true;
         rays11.enabled = Slits11.enabled = true;
         ssh2.visible = ssh3.visible = false;
     }
@@ -77,7 +78,8 @@ void Treframain::flashlightbtClick() {
         const Shape& source = sourceHandle(i);
         const Shape& aim = aimHandle(i);
         const Point lens{source.left - planeim.left + 3, source.top - planeim.top + 3};
-        const double direction = principalSlope(source.top - aim.top, source.left - aim.left);
+        // The beam points from the source towards its aim, wherever the two lie.
+        const double direction = headingTowards({source.left, source.top}, {aim.left, aim.top});
         drawTorchIcon(canvas, lens, direction,
                       TorchLook{!Pointsource1.checked, bench.sourceColour});
     }

@@ -40,13 +40,25 @@ TEST(Optics, directionsFollowTheMathematicalSenseOnAScreenWithYDown) {
     EXPECT_NEAR(behind.y, 10, kPixelTolerance);
 }
 
-TEST(Optics, anIncidentRayGoingDownToTheRightHasANegativeDirection) {
+TEST(Optics, aRaysDirectionOfTravelRunsFromItsStartTowardsItsEnd) {
     // From (0, 0) to (sqrt 3, 1): 30 degrees below the horizontal.
-    EXPECT_NEAR(incidentDirection(0, 0, std::sqrt(3.0), 1), -kPi / 6, kAngleTolerance);
-    EXPECT_NEAR(incidentDirection(0, 5, 10, 5), 0.0, kAngleTolerance);
-    // A vertical line, including a source sitting on its aim point, is pi/2, never a NaN.
-    EXPECT_DOUBLE_EQ(incidentDirection(3, 0, 3, 9), kPi / 2);
-    EXPECT_DOUBLE_EQ(incidentDirection(3, 9, 3, 9), kPi / 2);
+    EXPECT_NEAR(*travelDirection({0, 0}, {std::sqrt(3.0), 1}), -kPi / 6, kAngleTolerance);
+    EXPECT_NEAR(*travelDirection({0, 5}, {10, 5}), 0.0, kAngleTolerance);
+    // Travelling left it points left, never turned round onto the rightward line.
+    EXPECT_NEAR(*travelDirection({10, 5}, {0, 5}), kPi, kAngleTolerance);
+    EXPECT_NEAR(*travelDirection({std::sqrt(3.0), 1}, {0, 0}), 5 * kPi / 6, kAngleTolerance);
+    // Straight down the screen is -pi/2, straight up pi/2.
+    EXPECT_DOUBLE_EQ(*travelDirection({3, 0}, {3, 9}), -kPi / 2);
+    EXPECT_DOUBLE_EQ(*travelDirection({3, 9}, {3, 0}), kPi / 2);
+    // A start on its end has no direction at all.
+    EXPECT_FALSE(travelDirection({3, 9}, {3, 9}));
+}
+
+TEST(Optics, anglesAreBroughtIntoOneTurnAboutZero) {
+    EXPECT_NEAR(principalAngle(3 * kPi / 2), -kPi / 2, kAngleTolerance);
+    EXPECT_NEAR(principalAngle(-3 * kPi / 2), kPi / 2, kAngleTolerance);
+    EXPECT_NEAR(principalAngle(kPi / 3), kPi / 3, kAngleTolerance);
+    EXPECT_DOUBLE_EQ(principalAngle(-kPi), kPi);
 }
 
 TEST(Optics, aCurvedSurfacesNormalPointsAtItsCentre) {

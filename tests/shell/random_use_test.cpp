@@ -5,10 +5,12 @@
 // LIGHTBOX_RANDOM_USE_STEPS sets how many steps each edition runs.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <numbers>
 #include <random>
 #include <regex>
 #include <string>
@@ -141,6 +143,9 @@ class RandomUser {
                 return "ill-formed caption \"" + rule.control->caption + "\"";
             }
         }
+        if (const std::string ray = unsoundRay(w); !ray.empty()) {
+            return ray;
+        }
         const TProfrm& p = *practice_;
         if (p.proim.tag < 0 || p.proim.tag > 3) {
             return "practice tool state " + std::to_string(p.proim.tag);
@@ -155,6 +160,71 @@ class RandomUser {
     }
 
   private:
+    // What a physics teacher would mark wrong in the last trace, or a ray the student
+    // cannot take hold of.
+    static std::string unsoundRay(const Treframain& w) {
+        if (readOutDegrees(w.ianglelb.caption) >= 90.0) {
+            return "angle of incidence read-out " + w.ianglelb.caption;
+        }
+        for (const TracedRay& ray : w.tracedRays) {
+            const std::string where = " (source " + std::to_string(ray.source) + ", slit " +
+                                      std::to_string(ray.slit) + ")";
+            if (ray.incidentAngle && !headsFor(*ray.incidentAngle, ray.start, ray.aim)) {
+                return "an incident ray runs away from its aim" + where;
+            }
+            if (ray.incidence && std::fabs(*ray.incidence) >= std::numbers::pi / 2) {
+                return "a ray entered from behind its surface" + where;
+            }
+            if (ray.exit.surface == ExitSurface::Right &&
+                !onDrawnRightArc(w.bench, ray.exit.point)) {
+                return "a ray left through the far half of the right surface" + where;
+            }
+            if (!w.domeasurecb.checked() && !hasItsHandles(w, ray.source)) {
+                return "a ray is drawn without its handles" + where;
+            }
+        }
+        return {};
+    }
+
+    // The degrees of "Angle of Incidence is 30.0 Degrees.", or -1 for any other text.
+    static double readOutDegrees(const std::string& caption) {
+        static const std::regex readOut(R"(Angle of Incidence is +(\d+\.\d) Degrees\.)");
+        std::smatch match;
+        return std::regex_match(caption, match, readOut) ? std::stod(match[1].str()) : -1.0;
+    }
+
+    static bool headsFor(double direction, Vec2 from, Vec2 to) {
+        return std::cos(direction) * (to.x - from.x) - std::sin(direction) * (to.y - from.y) > 0.0;
+    }
+
+    // A point of the right surface's arc: on its circle, on the side of the centre away
+    // from the device (a convex surface's centre lies inside the device, a concave one's
+    // beyond it).
+    static bool onDrawnRightArc(const BenchState& bench, Vec2 p) {
+        const int kind = bench.surfaceKind[kRightSide];
+        if (kind == kPlane) {
+            return true;
+        }
+        const double distance = bench.surfaceCentreDist[kRightSide];
+        const double halfWidth = bench.deviceWidth / 2;
+        const double centreX = kind == kConvex ? bench.benchMidX - distance + halfWidth
+                                               : bench.benchMidX + distance + halfWidth;
+        const double radius = bench.radiusFactor[kRightSide] * bench.radiusUnit;
+        const bool onCircle =
+            std::fabs(std::hypot(p.x - centreX, p.y - bench.benchMidY) - radius) < 1.0;
+        return onCircle && (kind == kConvex ? p.x >= centreX : p.x <= centreX);
+    }
+
+    // A traced source shows its source handle (a point source's rays all leave from
+    // source 1's) and its aim handle.
+    static bool hasItsHandles(const Treframain& w, int source) {
+        const Shape& origin = *w.bench.handleShapes[source];
+        const Shape& aim = *w.bench.handleShapes[source + 3];
+        const bool onSourceOne = w.Pointsource1.checked && w.dsh1.visible &&
+                                 origin.left == w.dsh1.left && origin.top == w.dsh1.top;
+        return aim.visible && (origin.visible || onSourceOne);
+    }
+
     CanvasFactory makeCanvas() {
         return [this](int width, int height) {
             auto canvas = std::make_unique<CheckingCanvas>(width, height);
@@ -193,7 +263,9 @@ class RandomUser {
         rule(w.slb, R"(\d{1,2})");
         rule(w.glasslb, R"("Glass": [123]\.\d\d)");
         rule(w.airlb, R"("Air": [123]\.\d\d)");
-        rule(w.ianglelb, R"(Angle of Incidence is (0 Degrees|[ \d]\d*\.\d Degrees\.))");
+        rule(
+            w.ianglelb,
+            R"(Angle of Incidence is (0 Degrees|[ \d]\d\.\d Degrees\.)|No angle: the ray meets the device first\.)");
         rule(
             w.anslb,
             R"(|Distance =|Distance = \d+\.\d|Angles are|Angles are -?\d+\.\d Degrees or -?\d+\.\d Degrees\.)");

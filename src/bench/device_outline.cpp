@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "bench/device_outline.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "canvas/pixel.h"
+
+namespace {
+
+// The aim itself is where the incident ray is meant to meet the device: a meeting this
+// close to it, as a fraction of the way, is that meeting.
+constexpr double kAtTheAim = 1e-9;
+
+double rootOfDifference(double squareA, double squareB) {
+    return std::sqrt(std::max(0.0, squareA - squareB));
+}
+
+double surfaceRadius(const BenchState& bench, int side) {
+    return bench.radiusFactor[side] * bench.radiusUnit;
+}
+
+int leftBaseLine(const BenchState& bench) {
+    return bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
+}
+
+double rightPlaneX(const BenchState& bench) {
+    return bench.benchMidX + truncPixel(bench.deviceWidth / 2);
+}
+
+double rightSurfaceX(const BenchState& bench, double y) {
+    const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
+    if (!circle) {
+        return rightPlaneX(bench);
+    }
+    const double d = y - bench.benchMidY;
+    const double root = rootOfDifference(circle->radius * circle->radius, d * d);
+    return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
+}
+
+bool withinAperture(const BenchState& bench, double y) {
+    return bench.apertureTop <= y && y <= bench.apertureBottom;
+}
+
+bool strictlyInsideLens(const BenchState& bench, Vec2 p) {
+    return bench.apertureTop < p.y && p.y < bench.apertureBottom &&
+           leftSurfaceX(bench, p.y) < p.x && p.x < rightSurfaceX(bench, p.y);
+}
+
+// The way from `from` to `aim`, as fractions of it.
+struct Way {
+    Vec2 from;
+    Vec2 aim;
+
+    Vec2 at(double t) const {
+        return {from.x + t * (aim.x - from.x), from.y + t * (aim.y - from.y)};
+    }
+    bool before(double t) const { return t >= 0.0 && t < 1.0 - kAtTheAim; }
+};
+
+// The earliest meeting found so far.
+class EarliestMeeting {
+  public:
+    void offer(double t) {
+        if (!earliest_ || t < *earliest_) {
+            earliest_ = t;
+        }
+    }
+    std::optional<double> fraction() const { return earliest_; }
+
+  private:
+    std::optional<double> earliest_;
+};
+
+// The aim lies on the left surface's circle, so the way meets that circle at the aim
+// (t = 1) and, by the product of the roots, at t = c / a: the only other place where the
+// incident ray can cross the surface it is aimed at.
+void meetLeftSurface(const BenchState& bench, const Way& way, EarliestMeeting& meeting) {
+    const std::optional<SurfaceCircle> circle = leftSurfaceCircle(bench);
+    if (!circle) {
+        return;
+    }
+    const double dx = way.aim.x - way.from.x;
+    const double dy = way.aim.y - way.from.y;
+    const double fx = way.from.x - circle->centre.x;
+    const double fy = way.from.y - circle->centre.y;
+    const double a = dx * dx + dy * dy;
+    const double t = (fx * fx + fy * fy - circle->radius * circle->radius) / a;
+    const Vec2 p = way.at(t);
+    if (way.before(t) && circle->onDrawnHalf(p) && withinAperture(bench, p.y)) {
+        meeting.offer(t);
+    }
+}
+
+void meetRightSurface(const BenchState& bench, const Way& way, EarliestMeeting& meeting) {
+    const double dx = way.aim.x - way.from.x;
+    const double dy = way.aim.y - way.from.y;
+    const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
+    if (!circle) {
+        if (dx != 0.0) {
+            const double t = (rightPlaneX(bench) - way.from.x) / dx;
+            if (way.before(t) && withinAperture(bench, way.at(t).y)) {
+                meeting.offer(t);
+            }
+        }
+        return;
+    }
+    const double fx = way.from.x - circle->centre.x;
+    const double fy = way.from.y - circle->centre.y;
+    const double a = dx * dx + dy * dy;
+    const double b = 2.0 * (fx * dx + fy * dy);
+    const double c = fx * fx + fy * fy - circle->radius * circle->radius;
+    const double discriminant = b * b - 4.0 * a * c;
+    if (discriminant < 0.0) {
+        return;
+    }
+    const double root = std::sqrt(discriminant);
+    for (const double t : {(-b - root) / (2.0 * a), (-b + root) / (2.0 * a)}) {
+        const Vec2 p = way.at(t);
+        if (way.before(t) && circle->onDrawnHalf(p) && withinAperture(bench, p.y)) {
+            meeting.offer(t);
+        }
+    }
+}
+
+void meetFace(const BenchState& bench, const Way& way, int faceY, EarliestMeeting& meeting) {
+    const double dy = way.aim.y - way.from.y;
+    if (dy == 0.0) {
+        return;
+    }
+    const double t = (faceY - way.from.y) / dy;
+    const double x = way.at(t).x;
+    if (way.before(t) && leftSurfaceX(bench, faceY) <= x && x <= rightSurfaceX(bench, faceY)) {
+        meeting.offer(t);
+    }
+}
+
+}  // namespace
+
+std::optional<SurfaceCircle> leftSurfaceCircle(const BenchState& bench) {
+    const double centreY = bench.benchMidY;
+    const double distance = bench.surfaceCentreDist[kLeftSide];
+    const double radius = surfaceRadius(bench, kLeftSide);
+    switch (bench.surfaceKind[kLeftSide]) {
+        case kConvex:
+            return SurfaceCircle{{leftBaseLine(bench) + distance, centreY}, radius, true, true};
+        case kConcave:
+            return SurfaceCircle{{leftBaseLine(bench) - distance, centreY}, radius, false, false};
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<SurfaceCircle> rightSurfaceCircle(const BenchState& bench) {
+    const double centreY = bench.benchMidY;
+    const double distance = bench.surfaceCentreDist[kRightSide];
+    const double radius = surfaceRadius(bench, kRightSide);
+    const double halfWidth = bench.deviceWidth / 2;
+    switch (bench.surfaceKind[kRightSide]) {
+        case kConvex:
+            return SurfaceCircle{
+                {bench.benchMidX - distance + halfWidth, centreY}, radius, false, true};
+        case kConcave:
+            return SurfaceCircle{
+                {bench.benchMidX + distance + halfWidth, centreY}, radius, true, false};
+        default:
+            return std::nullopt;
+    }
+}
+
+double leftSurfaceX(const BenchState& bench, double y) {
+    const std::optional<SurfaceCircle> circle = leftSurfaceCircle(bench);
+    if (!circle) {
+        return leftBaseLine(bench) + 1.0;
+    }
+    const double d = y - bench.benchMidY;
+    const double root = rootOfDifference(circle->radius * circle->radius, d * d);
+    return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
+}
+
+std::optional<Vec2> firstMeetingBeforeAim(const BenchState& bench, bool mirror, Vec2 from,
+                                          Vec2 aim) {
+    if (from.x == aim.x && from.y == aim.y) {
+        return std::nullopt;
+    }
+    if (!mirror && strictlyInsideLens(bench, from)) {
+        return from;
+    }
+    const Way way{from, aim};
+    EarliestMeeting meeting;
+    meetLeftSurface(bench, way, meeting);
+    if (!mirror) {
+        meetRightSurface(bench, way, meeting);
+        meetFace(bench, way, bench.apertureTop, meeting);
+        meetFace(bench, way, bench.apertureBottom, meeting);
+    }
+    if (const std::optional<double> t = meeting.fraction()) {
+        return way.at(*t);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+
+#include "bench/bench_state.h"
+#include "bench/optics.h"
+
+// The device's outline as the tracer meets it, in the device frame and with real values:
+// the left surface, and for a lens the right surface and the flat top and bottom faces
+// between them. The pixels of the device picture lie within a pixel of it.
+
+// A curved surface is one half of a circle: the half that faces the light for the left
+// surface, the half that faces away from the device for the right one.
+struct SurfaceCircle {
+    Vec2 centre;
+    double radius = 0.0;
+    bool leftHalf = false;        // the drawn arc is the half left of the centre
+    bool enclosesDevice = false;  // convex: the device lies inside the circle
+
+    // Whether a point of the circle lies on the drawn half.
+    bool onDrawnHalf(Vec2 p) const { return leftHalf ? p.x <= centre.x : p.x >= centre.x; }
+};
+
+// The circles of the left and right surfaces; none for a plane surface.
+std::optional<SurfaceCircle> leftSurfaceCircle(const BenchState& bench);
+std::optional<SurfaceCircle> rightSurfaceCircle(const BenchState& bench);
+
+// The exact x of the left surface at row y, of which the tracer's entry point is the
+// truncation.
+double leftSurfaceX(const BenchState& bench, double y);
+
+// Where a straight incident ray from `from` to `aim`, a point of the left surface, first
+// meets the device before it reaches `aim`: `from` itself when it starts inside a lens,
+// else the first point of the outline on the way. None when the way to the aim is clear.
+std::optional<Vec2> firstMeetingBeforeAim(const BenchState& bench, bool mirror, Vec2 from,
+                                          Vec2 aim);
