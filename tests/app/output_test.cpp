@@ -308,7 +308,9 @@ TEST(NameDialogOnScreen, isBuiltFromItsModelWithoutACloseBox) {
     EXPECT_EQ(dialog.view.findChild<QGroupBox*>("GroupBox1")->geometry(), QRect(10, 12, 180, 63));
     EXPECT_EQ(dialog.nameBox().geometry(), QRect(23, 23, 121, 24));
     EXPECT_EQ(dialog.view.findChild<QLabel*>("Label1")->text(), "Name will appear on printout");
-    EXPECT_EQ(dialog.view.findChild<QPushButton*>("Button1")->geometry(), QRect(51, 101, 89, 33));
+    const QPushButton& ok = *dialog.view.findChild<QPushButton*>("Button1");
+    EXPECT_EQ(ok.geometry(), QRect(51, 101, 89, 33));
+    EXPECT_EQ(ok.text(), "Ok");
 }
 
 // Shown modally as the program shows it: typing fills the model's name, Enter closes

@@ -123,6 +123,23 @@ TEST(PracticeView, draggingAHandleMovesItInTheModelAndOnScreen) {
               QString::fromUtf8("Adjust the ray\u00B4s angle of incidence."));
 }
 
+TEST(PracticeView, theHintLineNamesTheHandleUnderThePointerAndEmptiesOverThePicture) {
+    PracticeOnScreen practice;
+    practice.showPage(2);
+    const std::pair<const char*, const char*> hints[] = {
+        {"dsh", "Adjust the ray\u00B4s angle of incidence."},
+        {"lsh", "Adjust the point where the ray hits the interface."},
+        {"msh", "Adjust the ray\u00B4s position preserving the angle."},
+        {"csh", "Adjust to move entire structure."}};
+    const QLabel& hintLine = practice.widget<QLabel>("hintlb");
+    for (const auto& [handle, hint] : hints) {
+        sendMouse(practice.widget<QWidget>(handle), QEvent::MouseMove, {2, 2}, Qt::NoButton);
+        EXPECT_EQ(hintLine.text(), QString::fromUtf8(hint)) << handle;
+        sendMouse(practice.widget<QWidget>("proim"), QEvent::MouseMove, {20, 20}, Qt::NoButton);
+        EXPECT_EQ(hintLine.text(), "") << handle;
+    }
+}
+
 TEST(PracticeView, thePictureShowsTheCanvasAndReportsTheRuler) {
     PracticeOnScreen practice;
     practice.showPage(1);
