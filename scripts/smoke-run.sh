@@ -29,7 +29,8 @@ end_group() {
     fi
 }
 trap 'end_group; rm -f "$log"' EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # Whether a process named $2 runs in process group $1 (run.sh execs the program, but a
 # script that started it as a child would do as well).
