@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the program and starts the refraction edition, Lumivex.
-# (The reflection edition is the same build started as build/Spekvale.)
+# Builds the program and starts the refraction edition, build/Lumivex.
+# (The reflection edition is the same build started as build/Spekvale; CMake's runtime
+# output directory puts both there.)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DLIGHTBOX_SANITIZE=ON \
-    -DLIGHTBOX_BUILD_BENCHMARKS=OFF >/dev/null
+    -DLIGHTBOX_BUILD_BENCHMARKS=OFF -DLIGHTBOX_WARNINGS_AS_ERRORS=ON
 cmake --build "$build" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

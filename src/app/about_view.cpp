@@ -3,8 +3,10 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/window_look.h"
 #include "shell/information_dialog.h"
 
 AboutView::AboutView(InformationDialog& model, QWidget* parent)
@@ -26,4 +28,11 @@ void AboutView::showModally() {
     product_->setText(QString::fromStdString(model_.productName.caption));
     version_->setText(QString::fromStdString(model_.version.caption));
     exec();
+}
+
+void AboutView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        look::centreOnScreen(this);
+    }
 }

@@ -12,6 +12,9 @@ class AboutView : public QDialog {
     // Shows the window modally with the model's current texts.
     void showModally();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     InformationDialog& model_;
     class QLabel* product_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QIcon>
+#include <string>
 
 #include "app/about_view.h"
 #include "app/main_window_view.h"
@@ -12,16 +13,23 @@
 #include "shell/edition.h"
 
 int main(int argc, char** argv) {
+    const char* programName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
     // Pictures are drawn pixel by pixel: on a high-density screen they are shown at a whole
     // multiple of their size, never blurred by a fractional scale.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication qtApplication(argc, argv);
+    // Qt takes options of its own from the command line (-stylesheet reads a file,
+    // -qwindowtitle renames the window, -platform picks another window system). The program
+    // takes none, so Qt sees only its name; the platform still comes from QT_QPA_PLATFORM.
+    std::string qtProgramName = programName;
+    int qtArgc = 1;
+    char* qtArgv[] = {qtProgramName.data(), nullptr};
+    QApplication qtApplication(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
 
     // The edition comes from argv[0], not from the resolved executable path: a link or a
     // copy under another name is another edition.
-    QtPlatform platform(argc > 0 ? argv[0] : "");
+    QtPlatform platform(programName);
     const bool refraction = isRefractionEdition(platform.executableName());
     QApplication::setWindowIcon(
         QIcon(refraction ? QStringLiteral(":/lumivex.png") : QStringLiteral(":/spekvale.png")));

@@ -335,7 +335,9 @@ void MainWindowView::activateOnce() {
     model_.form.clientWidth = client_->width();
     model_.form.clientHeight = client_->height();
     binder_.forward([this] { model_.FormActivate(); });
-    move(model_.form.left, model_.form.top);
+    // The model centres the window on the whole screen; on a small or scaled screen that
+    // would put the title bar and the menus above its top edge.
+    look::placeOnScreen(this, QPoint(model_.form.left, model_.form.top));
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,6 +65,13 @@ TEST(MainWindowView, theExitItemAsksThePlatformToClose) {
     ASSERT_NE(exit, nullptr);
     exit->trigger();
     EXPECT_EQ(window.platform.closeCount, 1);
+}
+
+// main() gives each edition its window icon from the compiled-in resources.
+TEST(ProgramResources, bothEditionsWindowIconsAreCompiledIn) {
+    for (const char* icon : {":/lumivex.png", ":/spekvale.png"}) {
+        EXPECT_FALSE(QImage(QString::fromLatin1(icon)).isNull()) << icon;
+    }
 }
 
 }  // namespace

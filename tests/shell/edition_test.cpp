@@ -26,7 +26,7 @@ TEST(Edition, onlyTheExactNamesStartTheRefractionEdition) {
 
 TEST(Edition, theFileNameIsWhatFollowsTheLastFolderSeparator) {
     EXPECT_EQ(executableBaseName("/usr/local/bin/Lumivex"), "Lumivex");
-    EXPECT_EQ(executableBaseName("./build/src/Spekvale"), "Spekvale");
+    EXPECT_EQ(executableBaseName("./build/Spekvale"), "Spekvale");
     EXPECT_EQ(executableBaseName("C:\\Program Files\\Lumivex.exe"), "Lumivex.exe");
     EXPECT_EQ(executableBaseName("Lumivex"), "Lumivex");
     EXPECT_EQ(executableBaseName(""), "");

@@ -19,8 +19,11 @@
 // The main window on screen (offscreen), on real pictures, driven through its window as the
 // window system drives it, so that Qt's own mouse grab decides which widget gets each event.
 struct ShownMainWindow {
-    explicit ShownMainWindow(const std::string& executable = "Lumivex") {
+    // `screen` is the screen size the model is told of, which it centres the window on.
+    explicit ShownMainWindow(const std::string& executable = "Lumivex",
+                             ScreenSize screen = ScreenSize{1280, 1024}) {
         platform.executable = executable;
+        platform.screen = screen;
         view.show();
         QApplication::processEvents();
     }
