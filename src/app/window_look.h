@@ -8,14 +8,16 @@
 #include <QSize>
 #include <QString>
 
+#include "canvas/qt_canvas.h"
+
 class QWidget;
 
 // The program's colours and fonts, shared by its windows.
 namespace look {
 
-inline const QColor kCream = QColor::fromRgb(254, 253, 199);
-inline const QColor kOptionsBrown = QColor::fromRgb(169, 150, 109);
-inline const QColor kNavy = QColor::fromRgb(0, 0, 128);
+inline const QColor kCream = QColor::fromRgb(toQRgb(colours::cream));
+inline const QColor kOptionsBrown = QColor::fromRgb(toQRgb(colours::optionsBrown));
+inline const QColor kNavy = QColor::fromRgb(toQRgb(colours::navy));
 
 // The layout's "System" font is the platform's interface font at the given pixel size.
 QFont systemFont(int pixelSize);

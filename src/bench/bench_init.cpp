@@ -5,7 +5,7 @@
 void Treframain::FormCreate() {
     bench.geometryChanged = false;
     bench.colourCount = 1;
-    bench.rayColours = {{0x00B9FF, 0x008000, 0xFF0000}};
+    bench.rayColours = {{colours::orange, colours::green, colours::blue}};
     bench.sourceAngle = {};
 
     bench.benchMidY = planeim.height / 2;

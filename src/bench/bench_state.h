@@ -52,11 +52,11 @@ struct BenchState {
     int redrawSpeed = 15;
     OneBased<int, 5> slitOffset{{0, -1, 1, -2, 2}};
     int colourCount = 1;
-    OneBased<TColor, 3> rayColours{{0x00B9FF, 0x008000, 0xFF0000}};
-    TColor sourceColour = 0x00B9FF;
-    TColor deviceOutlineColour = 0xF0F0F0;
-    TColor benchBackColour = 0xC7FDFE;
-    TColor deviceFillColour = 0xFFFFFF;
+    OneBased<TColor, 3> rayColours{{colours::orange, colours::green, colours::blue}};
+    TColor sourceColour = colours::orange;
+    TColor deviceOutlineColour = colours::lightGrey;
+    TColor benchBackColour = colours::cream;
+    TColor deviceFillColour = colours::white;
     OneBased<double, 3> sourceAngle{};
     OneBased<double, 3> aimHeightRatio{};
     // 1..3 source handles, 4..6 aim handles, 7..9 middle handles.

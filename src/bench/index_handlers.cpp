@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr TColor kOrange = 0x00B9FF;
-
 // Position 150 reads "1.50", 105 "1.05", 300 "3.00".
 std::string indexText(int position) {
     const int fraction = position % 100;
@@ -35,7 +33,7 @@ void Treframain::airindexExit(Control&) {
 
 void Treframain::updateFirstRayColour() {
     if (bench.colourCount == 1) {
-        bench.rayColours[1] = cs1.tag == 0 ? kOrange : colours::black;
+        bench.rayColours[1] = cs1.tag == 0 ? colours::orange : colours::black;
     } else {
         bench.rayColours[1] = colours::red;
     }

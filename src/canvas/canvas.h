@@ -1,26 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <string>
 
-// A colour as the drawing code speaks it: 0x00BBGGRR, so red is 0x0000FF.
-using TColor = std::uint32_t;
-
-namespace colours {
-inline constexpr TColor black = 0x000000;
-inline constexpr TColor white = 0xFFFFFF;
-inline constexpr TColor red = 0x0000FF;
-inline constexpr TColor green = 0x008000;
-inline constexpr TColor blue = 0xFF0000;
-inline constexpr TColor yellow = 0x00FFFF;
-inline constexpr TColor grey = 0x808080;
-}  // namespace colours
-
-constexpr TColor rgb(int r, int g, int b) {
-    return static_cast<TColor>((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF));
-}
+#include "canvas/colours.h"
 
 enum class PenStyle { Solid, Dot, Dash };
 
@@ -81,7 +65,7 @@ struct Rect {
 // - floodFill paints with the brush colour every pixel reachable from (x, y) that is not
 //   of the border colour.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     Canvas() = default;
     Canvas(const Canvas&) = delete;
@@ -112,9 +96,9 @@ public:
     // New pixels are white; the old picture is kept where it still fits.
     virtual void resize(int width, int height) = 0;
 
-protected:
+  protected:
     virtual void drawLine(Point from, Point to) = 0;
 
-private:
+  private:
     Point penPos_;
 };

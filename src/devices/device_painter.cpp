@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr TColor kOrange = 0x00B9FF;
-constexpr TColor kLightGrey = 0xF0F0F0;
-constexpr TColor kCream = 0xC7FDFE;
 constexpr int kMirrorTick = 5;
 
 // The device's geometry for one repaint, in bench pixels.
@@ -100,7 +97,8 @@ SchemeColours schemeColours(int colourScheme, bool threeColours) {
     if (colourScheme == 1) {
         return {colours::black, colours::black, colours::white, colours::white};
     }
-    return {threeColours ? colours::white : kOrange, kLightGrey, kCream, colours::white};
+    return {threeColours ? colours::white : colours::orange, colours::lightGrey, colours::cream,
+            colours::white};
 }
 
 int paintDevice(Canvas& canvas, const BenchState& bench, const DeviceDrawing& drawing) {
