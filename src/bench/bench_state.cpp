@@ -16,7 +16,7 @@ double rootOfDifference(double squareA, double squareB) {
 
 }  // namespace
 
-int surfaceOffset(const BenchState& bench, int y, int /*kind*/, int side) {
+int surfaceOffset(const BenchFrame& bench, int y, int /*kind*/, int side) {
     const double radius = bench.radiusFactor[side] * bench.radiusUnit;
     const double rowFromAxis = y - bench.benchMidY;
     const double offset = bench.surfaceCentreDist[side] -
@@ -27,4 +27,32 @@ int surfaceOffset(const BenchState& bench, int y, int /*kind*/, int side) {
 double chordCentreDistance(double radiusPixels, int halfAperture) {
     return rootOfDifference(radiusPixels * radiusPixels,
                             static_cast<double>(halfAperture) * halfAperture);
+}
+
+BenchState createdBench(int pictureWidth, int pictureHeight, int leftRadiusPosition,
+                        int rightRadiusPosition) {
+    BenchState bench;
+    bench.benchMidY = pictureHeight / 2;
+    bench.benchMidX = pictureWidth / 2;
+    bench.radiusUnit = pictureHeight / 2.0;
+    bench.apertureTop = kApertureMargin;
+    bench.apertureBottom = pictureHeight - kApertureMargin;
+    bench.zoomFactor = 1.0;
+    bench.surfaceKind = {{kConvex, kConvex}};
+    bench.radiusFactor[kLeftSide] = leftRadiusPosition / 10.0;
+    bench.radiusFactor[kRightSide] = rightRadiusPosition / 10.0;
+    // The lens rule for a convex surface, whatever the edition: the edition is chosen later.
+    const int halfAperture = bench.benchMidY - bench.apertureTop;
+    for (int side = kLeftSide; side <= kRightSide; ++side) {
+        bench.surfaceCentreDist[side] =
+            chordCentreDistance(bench.radiusFactor[side] * bench.radiusUnit, halfAperture);
+    }
+    return bench;
+}
+
+void setZoom(BenchFrame& bench, int scalePosition) {
+    bench.zoomFactor = scalePosition / static_cast<double>(kZoomUnity);
+    const int halfAperture = truncPixel((bench.benchMidY - kApertureMargin) * bench.zoomFactor);
+    bench.apertureTop = bench.benchMidY - halfAperture;
+    bench.apertureBottom = bench.benchMidY + halfAperture;
 }

@@ -29,11 +29,18 @@ struct OneBased {
 enum SurfaceKind : int { kPlane = 1, kConvex = 2, kConcave = 3 };
 enum SurfaceSide : int { kLeftSide = 1, kRightSide = 2 };
 
-// The main window's shared state: every bench operation reads and writes these, under
-// these names. Pixel values are bench pixels (the picture planeim: x right, y down)
-// unless a name says otherwise; the device frame is the bench shifted so that the device
-// centre sits at (benchMidX, benchMidY).
-struct BenchState {
+// The bench's numbers. Pixel values are bench pixels (the picture planeim: x right, y
+// down) unless a name says otherwise; the device frame is the bench shifted so that the
+// device centre sits at (benchMidX, benchMidY).
+
+// The zoom bar's position for a zoom of 1: the zoom factor is the position over this.
+inline constexpr int kZoomUnity = 12;
+// At a zoom of 1 the device stops this many pixels inside the bench's top and bottom.
+inline constexpr int kApertureMargin = 10;
+
+// The geometry and optics of the bench: everything the tracer and the device drawing
+// compute from.
+struct BenchFrame {
     int benchMidX = 0;
     int benchMidY = 0;
     double radiusUnit = 0.0;  // pixels per unit of radius: half the bench height
@@ -49,20 +56,34 @@ struct BenchState {
     // Air (1) and glass (2) side by side, so that the index sliders address them by Tag.
     OneBased<double, 2> mediumIndex{{1.0, 1.5}};
     int deviceLeftX = 0;
-    int redrawSpeed = 15;
+    int redrawSpeed = 15;  // pixels between the outline's vertices
     OneBased<int, 5> slitOffset{{0, -1, 1, -2, 2}};
-    int colourCount = 1;
+    OneBased<double, 3> sourceAngle{};
+    OneBased<double, 3> aimHeightRatio{};
+    // 1..3 source handles, 4..6 aim handles, 7..9 middle handles.
+    OneBased<Shape*, 9> handleShapes{};
+    bool geometryChanged = false;
+
+    double& airIndex() { return mediumIndex[1]; }
+    double& glassIndex() { return mediumIndex[2]; }
+    double airIndex() const { return mediumIndex[1]; }
+    double glassIndex() const { return mediumIndex[2]; }
+};
+
+// The colours the bench is painted and traced in, for the chosen scheme.
+struct BenchColours {
+    int colourCount = 1;  // traced colours per ray: 1 or 3
     OneBased<TColor, 3> rayColours{{colours::orange, colours::green, colours::blue}};
     TColor sourceColour = colours::orange;
     TColor deviceOutlineColour = colours::lightGrey;
     TColor benchBackColour = colours::cream;
     TColor deviceFillColour = colours::white;
-    OneBased<double, 3> sourceAngle{};
-    OneBased<double, 3> aimHeightRatio{};
-    // 1..3 source handles, 4..6 aim handles, 7..9 middle handles.
-    OneBased<Shape*, 9> handleShapes{};
+};
+
+// What the mouse is doing on the bench: a handle held, the measuring tool's phase and
+// points, a copy selection being dragged.
+struct BenchInteraction {
     bool handleDragging = false;
-    bool geometryChanged = false;
     int measureStep = 0;
     bool selectDragging = false;
     int markX = 0;
@@ -72,17 +93,25 @@ struct BenchState {
     int armX = 0;
     int armY = 0;
     double measureFirstAngle = 0.0;
-
-    double& airIndex() { return mediumIndex[1]; }
-    double& glassIndex() { return mediumIndex[2]; }
-    double airIndex() const { return mediumIndex[1]; }
-    double glassIndex() const { return mediumIndex[2]; }
 };
+
+// The main window's shared bench state, as the window holds it; each operation takes the
+// part it needs.
+struct BenchState : BenchFrame, BenchColours, BenchInteraction {};
+
+// The bench as the window creates it for a picture of this size, before the edition's
+// set-up: zoom 1, two convex surfaces through the aperture ends with the radii the radius
+// bars show (Position 20: 2.0 radius units), air 1.0 and glass 1.5, one colour.
+BenchState createdBench(int pictureWidth, int pictureHeight, int leftRadiusPosition,
+                        int rightRadiusPosition);
+
+// The zoom for a zoom bar position, and the aperture it scales about the axis.
+void setZoom(BenchFrame& bench, int scalePosition);
 
 // Horizontal offset, in pixels, of a curved surface at row y of the device frame, relative
 // to the surface's position at its base line. Shared by the tracer and the device drawing,
 // so that rays meet the device where it is drawn. Never called for a plane surface.
-int surfaceOffset(const BenchState& bench, int y, int kind, int side);
+int surfaceOffset(const BenchFrame& bench, int y, int kind, int side);
 
 // Centre distance of a convex lens surface: its centre of curvature lies this far inside
 // the chord through the aperture ends, so the surface passes through both ends.

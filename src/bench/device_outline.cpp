@@ -16,19 +16,19 @@ double rootOfDifference(double squareA, double squareB) {
     return std::sqrt(std::max(0.0, squareA - squareB));
 }
 
-double surfaceRadius(const BenchState& bench, int side) {
+double surfaceRadius(const BenchFrame& bench, int side) {
     return bench.radiusFactor[side] * bench.radiusUnit;
 }
 
-int leftBaseLine(const BenchState& bench) {
+int leftBaseLine(const BenchFrame& bench) {
     return bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
 }
 
-double rightPlaneX(const BenchState& bench) {
+double rightPlaneX(const BenchFrame& bench) {
     return bench.benchMidX + truncPixel(bench.deviceWidth / 2);
 }
 
-double rightSurfaceX(const BenchState& bench, double y) {
+double rightSurfaceX(const BenchFrame& bench, double y) {
     const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
     if (!circle) {
         return rightPlaneX(bench);
@@ -38,11 +38,11 @@ double rightSurfaceX(const BenchState& bench, double y) {
     return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
 }
 
-bool withinAperture(const BenchState& bench, double y) {
+bool withinAperture(const BenchFrame& bench, double y) {
     return bench.apertureTop <= y && y <= bench.apertureBottom;
 }
 
-bool strictlyInsideLens(const BenchState& bench, Vec2 p) {
+bool strictlyInsideLens(const BenchFrame& bench, Vec2 p) {
     return bench.apertureTop < p.y && p.y < bench.apertureBottom &&
            leftSurfaceX(bench, p.y) < p.x && p.x < rightSurfaceX(bench, p.y);
 }
@@ -75,7 +75,7 @@ class EarliestMeeting {
 // The aim lies on the left surface's circle, so the way meets that circle at the aim
 // (t = 1) and, by the product of the roots, at t = c / a: the only other place where the
 // incident ray can cross the surface it is aimed at.
-void meetLeftSurface(const BenchState& bench, const Way& way, EarliestMeeting& meeting) {
+void meetLeftSurface(const BenchFrame& bench, const Way& way, EarliestMeeting& meeting) {
     const std::optional<SurfaceCircle> circle = leftSurfaceCircle(bench);
     if (!circle) {
         return;
@@ -92,7 +92,7 @@ void meetLeftSurface(const BenchState& bench, const Way& way, EarliestMeeting& m
     }
 }
 
-void meetRightSurface(const BenchState& bench, const Way& way, EarliestMeeting& meeting) {
+void meetRightSurface(const BenchFrame& bench, const Way& way, EarliestMeeting& meeting) {
     const double dx = way.aim.x - way.from.x;
     const double dy = way.aim.y - way.from.y;
     const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
@@ -123,7 +123,7 @@ void meetRightSurface(const BenchState& bench, const Way& way, EarliestMeeting& 
     }
 }
 
-void meetFace(const BenchState& bench, const Way& way, int faceY, EarliestMeeting& meeting) {
+void meetFace(const BenchFrame& bench, const Way& way, int faceY, EarliestMeeting& meeting) {
     const double dy = way.aim.y - way.from.y;
     if (dy == 0.0) {
         return;
@@ -137,7 +137,7 @@ void meetFace(const BenchState& bench, const Way& way, int faceY, EarliestMeetin
 
 }  // namespace
 
-std::optional<SurfaceCircle> leftSurfaceCircle(const BenchState& bench) {
+std::optional<SurfaceCircle> leftSurfaceCircle(const BenchFrame& bench) {
     const double centreY = bench.benchMidY;
     const double distance = bench.surfaceCentreDist[kLeftSide];
     const double radius = surfaceRadius(bench, kLeftSide);
@@ -151,7 +151,7 @@ std::optional<SurfaceCircle> leftSurfaceCircle(const BenchState& bench) {
     }
 }
 
-std::optional<SurfaceCircle> rightSurfaceCircle(const BenchState& bench) {
+std::optional<SurfaceCircle> rightSurfaceCircle(const BenchFrame& bench) {
     const double centreY = bench.benchMidY;
     const double distance = bench.surfaceCentreDist[kRightSide];
     const double radius = surfaceRadius(bench, kRightSide);
@@ -168,7 +168,7 @@ std::optional<SurfaceCircle> rightSurfaceCircle(const BenchState& bench) {
     }
 }
 
-double leftSurfaceX(const BenchState& bench, double y) {
+double leftSurfaceX(const BenchFrame& bench, double y) {
     const std::optional<SurfaceCircle> circle = leftSurfaceCircle(bench);
     if (!circle) {
         return leftBaseLine(bench) + 1.0;
@@ -178,7 +178,7 @@ double leftSurfaceX(const BenchState& bench, double y) {
     return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
 }
 
-std::optional<Vec2> firstMeetingBeforeAim(const BenchState& bench, bool mirror, Vec2 from,
+std::optional<Vec2> firstMeetingBeforeAim(const BenchFrame& bench, bool mirror, Vec2 from,
                                           Vec2 aim) {
     if (from.x == aim.x && from.y == aim.y) {
         return std::nullopt;

@@ -23,15 +23,15 @@ struct SurfaceCircle {
 };
 
 // The circles of the left and right surfaces; none for a plane surface.
-std::optional<SurfaceCircle> leftSurfaceCircle(const BenchState& bench);
-std::optional<SurfaceCircle> rightSurfaceCircle(const BenchState& bench);
+std::optional<SurfaceCircle> leftSurfaceCircle(const BenchFrame& bench);
+std::optional<SurfaceCircle> rightSurfaceCircle(const BenchFrame& bench);
 
 // The exact x of the left surface at row y, of which the tracer's entry point is the
 // truncation.
-double leftSurfaceX(const BenchState& bench, double y);
+double leftSurfaceX(const BenchFrame& bench, double y);
 
 // Where a straight incident ray from `from` to `aim`, a point of the left surface, first
 // meets the device before it reaches `aim`: `from` itself when it starts inside a lens,
 // else the first point of the outline on the way. None when the way to the aim is clear.
-std::optional<Vec2> firstMeetingBeforeAim(const BenchState& bench, bool mirror, Vec2 from,
+std::optional<Vec2> firstMeetingBeforeAim(const BenchFrame& bench, bool mirror, Vec2 from,
                                           Vec2 aim);

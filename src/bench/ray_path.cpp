@@ -19,7 +19,7 @@ constexpr double kMirrorSine = 3.0;
 // A ray leaving the left surface this close to where it entered is still at its entry.
 constexpr double kSameSurfacePoint = 0.5;
 
-Point benchPoint(const BenchState& bench, Vec2 p) {
+Point benchPoint(const BenchFrame& bench, Vec2 p) {
     return {truncPixel(p.x) + bench.deviceOffsetX, truncPixel(p.y) + bench.deviceOffsetY};
 }
 
@@ -272,7 +272,7 @@ class RayDrawing {
 
 }  // namespace
 
-double leftSurfaceNormal(const BenchState& bench, double y) {
+double leftSurfaceNormal(const BenchFrame& bench, double y) {
     const double d = y - bench.benchMidY;
     const double radius = bench.radiusFactor[kLeftSide] * bench.radiusUnit;
     switch (bench.surfaceKind[kLeftSide]) {
@@ -285,7 +285,7 @@ double leftSurfaceNormal(const BenchState& bench, double y) {
     }
 }
 
-LeftSurfaceEntry leftSurfaceEntry(const BenchState& bench, int y1) {
+LeftSurfaceEntry leftSurfaceEntry(const BenchFrame& bench, int y1) {
     const int baseLine = bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
     const double normal = leftSurfaceNormal(bench, y1);
     switch (bench.surfaceKind[kLeftSide]) {
@@ -300,7 +300,7 @@ LeftSurfaceEntry leftSurfaceEntry(const BenchState& bench, int y1) {
     }
 }
 
-void drawInDeviceFrame(Canvas& canvas, const BenchState& bench, Vec2 from, Vec2 to) {
+void drawInDeviceFrame(Canvas& canvas, const BenchFrame& bench, Vec2 from, Vec2 to) {
     const Point a = benchPoint(bench, from);
     const Point b = benchPoint(bench, to);
     canvas.moveTo(a.x, a.y);

@@ -63,12 +63,12 @@ struct LeftSurfaceEntry {
     double x1;
     double normalAngle;
 };
-LeftSurfaceEntry leftSurfaceEntry(const BenchState& bench, int y1);
+LeftSurfaceEntry leftSurfaceEntry(const BenchFrame& bench, int y1);
 // The left surface's normal at row y, pointing into the device.
-double leftSurfaceNormal(const BenchState& bench, double y);
+double leftSurfaceNormal(const BenchFrame& bench, double y);
 
 // Draws a line between two device-frame points on the bench picture.
-void drawInDeviceFrame(Canvas& canvas, const BenchState& bench, Vec2 from, Vec2 to);
+void drawInDeviceFrame(Canvas& canvas, const BenchFrame& bench, Vec2 from, Vec2 to);
 
 // "Internally reflected", written where total internal reflection stops a ray.
 inline constexpr const char* kInternallyReflected = "Internally reflected";

@@ -9,7 +9,7 @@ constexpr int kMirrorTick = 5;
 
 // The device's geometry for one repaint, in bench pixels.
 struct Outline {
-    const BenchState& bench;
+    const BenchFrame& bench;
     int xLeft;   // base line of the left surface
     int xRight;  // base line of the right surface
     int dy;      // the device frame's rows are drawn this far down
@@ -47,11 +47,11 @@ struct Outline {
 };
 
 // A redraw speed below one pixel would never reach the bottom row.
-int outlineStep(const BenchState& bench) {
+int outlineStep(const BenchFrame& bench) {
     return bench.redrawSpeed > 0 ? bench.redrawSpeed : 1;
 }
 
-void paintGrid(Canvas& canvas, const BenchState& bench, int centreY) {
+void paintGrid(Canvas& canvas, const BenchFrame& bench, int centreY) {
     canvas.pen.color = colours::grey;
     canvas.pen.style = PenStyle::Dot;
     const int aperture = bench.apertureBottom - bench.apertureTop;
@@ -66,7 +66,7 @@ void paintGrid(Canvas& canvas, const BenchState& bench, int centreY) {
 // Down the left surface. A lens's first line is the left half of its top edge; a mirror
 // has no top edge, and gets a tick behind it at every step row but the last.
 void paintLeftSurface(Canvas& canvas, const Outline& outline, bool mirror) {
-    const BenchState& bench = outline.bench;
+    const BenchFrame& bench = outline.bench;
     if (mirror) {
         canvas.moveTo(outline.leftSurfaceX(bench.apertureTop), bench.apertureTop + outline.dy);
     }
@@ -83,7 +83,7 @@ void paintLeftSurface(Canvas& canvas, const Outline& outline, bool mirror) {
 
 // Up the right surface, starting with the bottom edge and closing the top edge.
 void paintRightSurface(Canvas& canvas, const Outline& outline, Point centre) {
-    const BenchState& bench = outline.bench;
+    const BenchFrame& bench = outline.bench;
     for (int y = bench.apertureBottom; y > bench.apertureTop; y -= outlineStep(bench)) {
         canvas.lineTo(outline.rightSurfaceX(y), y + outline.dy);
     }
@@ -101,7 +101,7 @@ SchemeColours schemeColours(int colourScheme, bool threeColours) {
             colours::white};
 }
 
-int paintDevice(Canvas& canvas, const BenchState& bench, const DeviceDrawing& drawing) {
+int paintDevice(Canvas& canvas, const BenchFrame& bench, const DeviceDrawing& drawing) {
     const double width = drawing.widthPosition * bench.zoomFactor;
     const int half = truncPixel(width / 2);
     const Point centre = drawing.deviceCentre;

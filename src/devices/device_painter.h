@@ -28,4 +28,4 @@ struct DeviceDrawing {
 
 // Repaints the whole device picture (background, grid, device outline and fill, principal
 // axis) and returns the leftmost x of the device's left surface as drawn.
-int paintDevice(Canvas& canvas, const BenchState& bench, const DeviceDrawing& drawing);
+int paintDevice(Canvas& canvas, const BenchFrame& bench, const DeviceDrawing& drawing);

@@ -10,10 +10,7 @@ void Treframain::scalesbChange(Control&) {
     // The percentage is of the bar's maximum, not the magnification: 10 reads 25%.
     zoomlb.caption =
         "Zoom: " + std::to_string(truncPixel(scalesb.position() * 100.0 / scalesb.max)) + "%";
-    bench.zoomFactor = scalesb.position() / 12.0;
-    const int halfAperture = truncPixel((bench.benchMidY - 10) * bench.zoomFactor);
-    bench.apertureTop = bench.benchMidY - halfAperture;
-    bench.apertureBottom = bench.benchMidY + halfAperture;
+    setZoom(bench, scalesb.position());
     for (int i = 1; i <= 3; ++i) {
         aimHandle(i).top =
             truncPixel((bench.apertureBottom - bench.apertureTop) * bench.aimHeightRatio[i]) +
@@ -43,7 +40,7 @@ void Treframain::rdbtClick() {
 void Treframain::resetbtClick(Control&) {
     centerg.top = planeim.height / 2 + planeim.top;
     centerg.left = planeim.width / 2 + planeim.left;
-    scalesb.setPosition(12);
+    scalesb.setPosition(kZoomUnity);
     bench.geometryChanged = true;
     const int step = (bench.apertureBottom - bench.apertureTop) / 8;
     const double apertureHeight = bench.apertureBottom - bench.apertureTop;

@@ -17,12 +17,7 @@ constexpr TColor kOrange = 0x00B9FF;
 
 // A bench at zoom 1 with the device centred exactly on the bench centre.
 BenchState slabBench(int width) {
-    BenchState bench;
-    bench.benchMidX = 384;
-    bench.benchMidY = 172;
-    bench.radiusUnit = 172.0;
-    bench.apertureTop = 10;
-    bench.apertureBottom = 334;
+    BenchState bench = createdBench(769, 344, 20, 20);
     bench.surfaceKind = {{kPlane, kPlane}};
     bench.deviceWidth = width;
     return bench;

@@ -9,15 +9,10 @@ namespace {
 constexpr TColor kCream = 0xC7FDFE;  // RGB (254, 253, 199)
 constexpr TColor kLightGrey = 0xF0F0F0;
 
+// The bench as the window creates it, zoomed.
 BenchState benchAtZoom(int scalePosition) {
-    BenchState bench;
-    bench.benchMidX = 384;
-    bench.benchMidY = 172;
-    bench.radiusUnit = 172.0;
-    bench.zoomFactor = scalePosition / 12.0;
-    const int half = static_cast<int>((172 - 10) * bench.zoomFactor);
-    bench.apertureTop = 172 - half;
-    bench.apertureBottom = 172 + half;
+    BenchState bench = createdBench(769, 344, 20, 20);
+    setZoom(bench, scalePosition);
     return bench;
 }
 

@@ -14,15 +14,7 @@ constexpr TColor kLightGrey = 0xF0F0F0;
 
 // The bench as the window creates it: 769 x 344, aperture 10..334, zoom 1.
 BenchState createdBench() {
-    BenchState bench;
-    bench.benchMidX = 384;
-    bench.benchMidY = 172;
-    bench.radiusUnit = 172.0;
-    bench.apertureTop = 10;
-    bench.apertureBottom = 334;
-    bench.radiusFactor = {{2.0, 2.0}};
-    bench.surfaceCentreDist = {{chordCentreDistance(344.0, 162), chordCentreDistance(344.0, 162)}};
-    return bench;
+    return ::createdBench(769, 344, 20, 20);
 }
 
 DeviceDrawing drawingAt(int widthPosition, bool mirror) {
