@@ -57,16 +57,18 @@ class TrackingGroupBox : public QGroupBox {
     }
 };
 
-HandleLook lookOf(const Treframain& model, const Shape& shape) {
-    if (&shape == &model.centerg) {
-        return {ShapeKind::Square, Qt::red, Qt::white};
+HandleLook lookOf(const Shape& shape) {
+    switch (handleOf(shape).role) {
+        case HandleRole::Centre:
+            return {ShapeKind::Square, Qt::red, Qt::white};
+        case HandleRole::Middle:
+            return {ShapeKind::Square, Qt::black, Qt::white};
+        case HandleRole::Source:
+            return {ShapeKind::Circle, Qt::black, Qt::yellow};
+        default:
+            // Aim handles are hollow, showing the ray beneath.
+            return {ShapeKind::Circle, Qt::black, Qt::transparent};
     }
-    if (shape.kind == ShapeKind::Square) {
-        return {ShapeKind::Square, Qt::black, Qt::white};
-    }
-    // Source handles are filled yellow; aim handles are hollow, showing the ray beneath.
-    const bool source = shape.tag < 10;
-    return {ShapeKind::Circle, Qt::black, source ? QColor(Qt::yellow) : QColor(Qt::transparent)};
 }
 
 }  // namespace
@@ -177,7 +179,7 @@ void MainWindowView::buildHandles(QWidget* panel) {
     Treframain& m = model_;
     for (Shape* shape : {&m.mid1, &m.mid2, &m.mid3, &m.dsh1, &m.dsh2, &m.dsh3, &m.ssh1, &m.ssh2,
                          &m.ssh3, &m.centerg}) {
-        auto* handle = new HandleWidget(lookOf(m, *shape), panel);
+        auto* handle = new HandleWidget(lookOf(*shape), panel);
         binder_.bindPlain(*shape, handle);
         handles_.emplace_back(shape, handle);
         handle->mouse.press = [this, shape](MouseButton button, int x, int y) {

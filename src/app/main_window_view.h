@@ -22,7 +22,6 @@ class MainWindowView : public QMainWindow {
 
     PictureWidget* benchPicture() const { return benchPicture_; }
     HandleWidget* handleFor(const Shape& shape) const;
-    QMenu* popupMenu() const { return popupMenu_; }
     QWidget* optionsGroup() const { return optionsGroup_; }
     QWidget* frame() const { return frame_; }
     QLabel* hintLine() const { return hintLine_; }

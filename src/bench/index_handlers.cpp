@@ -17,8 +17,9 @@ std::string indexText(int position) {
 
 void Treframain::airindexChange(Control& sender) {
     const auto& slider = static_cast<ScrollBar&>(sender);
-    bench.mediumIndex[slider.tag] = slider.position() / 100.0;
-    if (slider.tag == 1) {
+    const int medium = carriedValue(slider);
+    bench.mediumIndex[medium] = slider.position() / 100.0;
+    if (medium == 1) {
         airlb.caption = "\"Air\": " + indexText(slider.position());
     } else {
         glasslb.caption = "\"Glass\": " + indexText(slider.position());
@@ -33,21 +34,22 @@ void Treframain::airindexExit(Control&) {
 
 void Treframain::updateFirstRayColour() {
     if (bench.colourCount == 1) {
-        bench.rayColours[1] = cs1.tag == 0 ? colours::orange : colours::black;
+        bench.rayColours[1] =
+            colourScheme == ColourScheme::Colour ? colours::orange : colours::black;
     } else {
         bench.rayColours[1] = colours::red;
     }
 }
 
 void Treframain::OneclrbClick(Control& sender) {
-    bench.colourCount = sender.tag;
+    bench.colourCount = carriedValue(sender);
     updateFirstRayColour();
     drawlensbtClick();
 }
 
 void Treframain::Colour1Click(Control& sender) {
     cs1.caption = "&Colour Scheme (" + sender.caption + ")";
-    cs1.tag = sender.tag;
+    colourScheme = static_cast<ColourScheme>(carriedValue(sender));
     updateFirstRayColour();
     drawlensbtClick();
 }

@@ -48,16 +48,16 @@ void Treframain::plotbtClick() {
     tracedRays.clear();
     const RayPass pass{canvas,
                        bench,
-                       mirrorrb.checked(),
+                       mirror(),
                        ShowNormals1.checked,
                        Extendray1.checked,
                        truncPixel(bench.zoomFactor * 35),
                        planeim.width,
                        widthsb.position()};
-    const int sources = Pointsource1.checked ? 3 : rays11.tag;
+    const int sources = Pointsource1.checked ? 3 : sourceCount;
     for (int i = 1; i <= sources; ++i) {
         for (int c = 1; c <= bench.colourCount; ++c) {
-            for (int s = 1; s <= Slits11.tag; ++s) {
+            for (int s = 1; s <= slitCount; ++s) {
                 traceRay(pass, i, c, s);
             }
         }
@@ -68,7 +68,7 @@ void Treframain::plotbtClick() {
     if (ShowLightsource1.checked) {
         flashlightbtClick();
     }
-    for (int i = 1; i <= rays11.tag; ++i) {
+    for (int i = 1; i <= sourceCount; ++i) {
         middleHandle(i).left = (sourceHandle(i).left + aimHandle(i).left) / 2;
         middleHandle(i).top = (sourceHandle(i).top + aimHandle(i).top) / 2;
     }
@@ -83,7 +83,7 @@ void Treframain::plotbtClick() {
 void Treframain::drawIncidentExtensions() {
     Canvas& canvas = planeCanvas();
     canvas.pen.style = PenStyle::Dot;
-    for (int i = 1; i <= rays11.tag; ++i) {
+    for (int i = 1; i <= sourceCount; ++i) {
         const Shape& source = sourceHandle(i);
         const Shape& aim = aimHandle(i);
         canvas.moveTo(source.left - planeim.left + 2, source.top - planeim.top + 2);
@@ -142,7 +142,7 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
     // through the device on the way, and not from behind the surface (an angle of
     // incidence of 90 degrees or more).
     const std::optional<Vec2> blocked =
-        firstMeetingBeforeAim(bench, mirrorrb.checked(), p0, {leftSurfaceX(bench, y1), p1.y});
+        firstMeetingBeforeAim(bench, mirror(), p0, {leftSurfaceX(bench, y1), p1.y});
     if (ray.incidentAngle) {
         const double incidence = principalAngle(entry.normalAngle - *ray.incidentAngle);
         if (!blocked && std::fabs(incidence) < kSteepestEntry) {
@@ -198,7 +198,7 @@ void Treframain::drawCentresOfCurvature() {
     } else if (leftcb.itemIndex == 2) {
         dot(truncPixel(-halfWidth - bench.surfaceCentreDist[kLeftSide]) + cx0);
     }
-    if (lensrb.checked()) {
+    if (!mirror()) {
         if (rightcb.itemIndex == 1) {
             dot(truncPixel(halfWidth - bench.surfaceCentreDist[kRightSide]) + cx0);
         } else if (rightcb.itemIndex == 2) {

@@ -42,6 +42,12 @@ class Control {
     void setBounds(int newLeft, int newTop, int newWidth, int newHeight);
 };
 
+// The value a shared handler's sender carries in its Tag: a sub-item's count, step or
+// choice, a slider's medium, a surface control's side, a handle's source.
+inline int carriedValue(const Control& sender) {
+    return sender.tag;
+}
+
 // Plain containers and captions: nothing fires.
 class Label : public Control {};
 class GroupBox : public Control {};

@@ -3,7 +3,7 @@
 #include "shell/treframain.h"
 
 void Treframain::drawlensbtClick() {
-    const SchemeColours scheme = schemeColours(cs1.tag, threeclrb.checked());
+    const SchemeColours scheme = schemeColours(colourScheme, threeclrb.checked());
     bench.sourceColour = scheme.source;
     bench.deviceOutlineColour = scheme.outline;
     bench.benchBackColour = scheme.back;
@@ -12,7 +12,7 @@ void Treframain::drawlensbtClick() {
     DeviceDrawing drawing;
     drawing.widthPosition = widthsb.position();
     drawing.deviceCentre = benchCentre(centerg);
-    drawing.mirror = mirrorrb.checked();
+    drawing.mirror = mirror();
     drawing.showGrid = ShowGridlines1.checked;
     drawing.showAxis = ShowPrincipalaxis1.checked;
     drawing.colours = scheme;

@@ -93,8 +93,8 @@ void paintRightSurface(Canvas& canvas, const Outline& outline, Point centre) {
 
 }  // namespace
 
-SchemeColours schemeColours(int colourScheme, bool threeColours) {
-    if (colourScheme == 1) {
+SchemeColours schemeColours(ColourScheme scheme, bool threeColours) {
+    if (scheme == ColourScheme::BlackAndWhite) {
         return {colours::black, colours::black, colours::white, colours::white};
     }
     return {threeColours ? colours::white : colours::orange, colours::lightGrey, colours::cream,

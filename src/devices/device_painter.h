@@ -3,6 +3,7 @@
 
 #include "bench/bench_state.h"
 #include "canvas/canvas.h"
+#include "window/choices.h"
 
 // The four colours a colour scheme gives the bench.
 struct SchemeColours {
@@ -14,7 +15,7 @@ struct SchemeColours {
 };
 
 // Scheme 0 is "Color", 1 is "B/W".
-SchemeColours schemeColours(int colourScheme, bool threeColours);
+SchemeColours schemeColours(ColourScheme scheme, bool threeColours);
 
 // What one repaint of the device picture needs beyond the bench state.
 struct DeviceDrawing {

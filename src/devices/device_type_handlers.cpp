@@ -4,7 +4,7 @@
 
 void Treframain::Lens1Click(Control&) {
     od1.caption = "Optical Device (Lens)";
-    lensrb.setChecked(true);
+    setDevice(Edition::Refraction);
     rightgb.visible = lenswlb.visible = widthsb.visible = llb.visible = true;
     leftgb.caption = "Left Side";
     drawlensbtClick();
@@ -15,11 +15,19 @@ void Treframain::Mirror1Click(Control&) {
     // A mirror has no right surface and no width of the user's choosing.
     rightgb.visible = lenswlb.visible = widthsb.visible = llb.visible = false;
     leftgb.caption = "Mirror Type";
-    mirrorrb.setChecked(true);
+    setDevice(Edition::Reflection);
     drawlensbtClick();
 }
 
-void Treframain::lensrbClick(Control&) {
-    form.caption = lensrb.checked() ? "Refraction" : "Reflection";
+// As a radio button's check does, a new device type runs lensrbClick, the same one nothing.
+void Treframain::setDevice(Edition device) {
+    if (edition != device) {
+        edition = device;
+        lensrbClick();
+    }
+}
+
+void Treframain::lensrbClick() {
+    form.caption = mirror() ? "Reflection" : "Refraction";
     drawlensbtClick();
 }

@@ -45,7 +45,7 @@ void Treframain::resetThenSources(int zoom, int sources) {
 // Switching the point source off leaves one source; an experiment's own number of sources
 // holds all the same.
 void Treframain::keepSourceCount(int sources) {
-    if (rays11.tag != sources) {
+    if (sourceCount != sources) {
         (sources == 0 ? N02 : N13).click();
     }
 }

@@ -5,7 +5,7 @@
 #include "shell/treframain.h"
 
 void Treframain::lradiussbChange(Control& sender) {
-    const int side = sender.tag;
+    const int side = carriedValue(sender);
     bench.measureStep = 0;
     bench.geometryChanged = true;
     if (&sender == &lradiussb || &sender == &rradiussb) {
@@ -17,7 +17,7 @@ void Treframain::lradiussbChange(Control& sender) {
     }
 
     const double radius = bench.radiusFactor[side] * bench.radiusUnit;
-    if (bench.surfaceKind[side] == kConvex && lensrb.checked()) {
+    if (bench.surfaceKind[side] == kConvex && !mirror()) {
         // A lens surface passes through both ends of the aperture on its base line.
         bench.surfaceCentreDist[side] =
             chordCentreDistance(radius, bench.benchMidY - bench.apertureTop);
@@ -32,7 +32,7 @@ void Treframain::lradiussbChange(Control& sender) {
 
 // A surface that now bulges over a source pushes the source back in front of it.
 void Treframain::keepSourcesClearOfTheDevice() {
-    for (int i = 1; i <= rays11.tag; ++i) {
+    for (int i = 1; i <= sourceCount; ++i) {
         keepLeftOfTheDevice(sourceHandle(i));
     }
     // A point source's three rays go on leaving from its one lamp.

@@ -11,7 +11,7 @@ void Treframain::ShowCenters1Click(Control& sender) {
 
 void Treframain::Slow1Click(Control& sender) {
     const auto& item = static_cast<const MenuItem&>(sender);
-    bench.redrawSpeed = item.tag;
+    bench.redrawSpeed = carriedValue(item);
     REdrawspeed1.caption = "Redraw Speed (" + item.caption + ")";
     drawlensbtClick();
 }
@@ -19,8 +19,8 @@ void Treframain::Slow1Click(Control& sender) {
 void Treframain::On1Click(Control& sender) {
     const auto& item = static_cast<const MenuItem&>(sender);
     Autohide.caption = "&Auto Hide (" + item.caption + ")";
-    Autohide.tag = item.tag;
-    if (Autohide.tag == 1) {
+    autoHide = carriedValue(item) == 1;
+    if (autoHide) {
         // The bench fills the frame but for a strip at the bottom, where the group waits.
         Panel1.height = Panel2.height - 30;
     } else {
@@ -35,7 +35,7 @@ void Treframain::On1Click(Control& sender) {
 }
 
 void Treframain::Panel2MouseMove(int, int) {
-    if (Autohide.tag == 1) {
+    if (autoHide) {
         GroupBox1.top = shownOptionsTop();
     }
 }

@@ -48,14 +48,15 @@ void Treframain::dsh1MouseDown(Shape&, MouseButton, int, int) {
 }
 
 void Treframain::dsh1MouseMove(Shape& sender, int x, int y) {
-    const bool sourceGrabbed = sender.tag < 10;
+    const HandleOf grabbed = handleOf(sender);
+    const bool sourceGrabbed = grabbed.role == HandleRole::Source;
     hintslb.caption = sourceGrabbed ? "Drag to change angle of incident ray."
                                     : "Drag to move point of contact of incident ray.";
     if (!bench.handleDragging) {
         return;
     }
     recomputeDeviceOffset();
-    const int i = sender.tag % 10;
+    const int i = grabbed.source;
     if (sourceGrabbed) {
         sender.top += y - kSourceGrip;
         sender.left += x - kSourceGrip;
@@ -78,7 +79,7 @@ void Treframain::mid1MouseMove(Shape& sender, int, int y) {
     if (!bench.handleDragging) {
         return;
     }
-    const int i = sender.tag;
+    const int i = handleOf(sender).source;
     Shape& aim = aimHandle(i);
     const int d = clampedAimTop(aim.top + y) - aim.top;
     sourceHandle(i).top += d;

@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr int kLengthPhases = 3;
+constexpr int kAnglePhases = 4;
+
 const char* modeCaption(const RadioButton& angleButton) {
     return angleButton.checked() ? "Angles are" : "Distance =";
 }
@@ -28,7 +31,7 @@ void Treframain::domeasurecbClick(Control&) {
 }
 
 void Treframain::measurerbClick(Control& sender) {
-    domeasurecb.tag = sender.tag;
+    measureMode = carriedValue(sender) == 1 ? MeasureMode::Angle : MeasureMode::Length;
     anslb.caption = modeCaption(Anglerb);
     bench.measureStep = 0;
 }
@@ -40,7 +43,7 @@ void Treframain::measurerbClick(Control& sender) {
 void Treframain::showHandlesForMeasuring(bool measuring) {
     centerg.visible = !measuring;
     for (int i = 1; i <= 3; ++i) {
-        const bool inUse = Pointsource1.checked || i <= rays11.tag;
+        const bool inUse = Pointsource1.checked || i <= sourceCount;
         aimHandle(i).visible = !measuring && inUse;
         sourceHandle(i).visible = !measuring && inUse && (i == 1 || !Pointsource1.checked);
         middleHandle(i).visible = !measuring && inUse && !Pointsource1.checked;
@@ -48,7 +51,7 @@ void Treframain::showHandlesForMeasuring(bool measuring) {
 }
 
 void Treframain::planeimMouseMove(int x, int y) {
-    if (Autohide.tag == 1) {
+    if (autoHide) {
         // Only the group's top strip stays inside the frame.
         GroupBox1.top = Panel1.top + Panel1.height + 4;
     }
@@ -64,7 +67,8 @@ void Treframain::planeimMouseMove(int x, int y) {
 void Treframain::planeimMouseUp(MouseButton, int, int) {
     finishCopySelection();
     // Length cycles through three phases, Angle through four.
-    bench.measureStep = (bench.measureStep + 1) % (domeasurecb.tag + 3);
+    const int phases = angleMode() ? kAnglePhases : kLengthPhases;
+    bench.measureStep = (bench.measureStep + 1) % phases;
 }
 
 void Treframain::showBenchHint() {

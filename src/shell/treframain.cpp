@@ -38,7 +38,7 @@ void Treframain::FormActivate() {
     form.left = (screen.width - form.width) / 2;
     Panel2.top = (form.clientHeight - Panel2.height) / 2;
     Panel2.left = (form.clientWidth - Panel2.width) / 2;
-    indexgb.visible = lensrb.checked();
+    indexgb.visible = edition == Edition::Refraction;
     resetbtClick(resetbt);
 
     if (indexgb.visible) {

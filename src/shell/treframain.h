@@ -10,6 +10,7 @@
 #include "controls/controls.h"
 #include "platform/platform.h"
 #include "shell/information_dialog.h"
+#include "window/choices.h"
 
 struct DisplaySwitches;
 
@@ -90,10 +91,15 @@ class Treframain {
     GroupBox GroupBox2;
     RadioGroup colourChoices;
     RadioButton Oneclrb, threeclrb;
-    Button backbt;
-    // The edition, held by two radio buttons that are never shown.
-    RadioGroup deviceTypes;
-    RadioButton lensrb, mirrorrb;
+
+    // What the menus and switches have chosen.
+    Edition edition = Edition::Refraction;
+    int sourceCount = 1;  // "Number of Rays"
+    int slitCount = 1;    // "Number of Slits"
+    ColourScheme colourScheme = ColourScheme::Colour;
+    MeasureMode measureMode = MeasureMode::Length;
+    bool autoHide = false;
+    bool mirror() const { return edition == Edition::Reflection; }
 
     // --- Window-level handlers --------------------------------------------------------------
     void FormCreate();
@@ -116,7 +122,7 @@ class Treframain {
     void drawlensbtClick();
     void Lens1Click(Control& sender);
     void Mirror1Click(Control& sender);
-    void lensrbClick(Control& sender);
+    void lensrbClick();
     void Rectangularprism1Click(Control& sender);
     void DoubleConvexLens1Click(Control& sender);
     void DoubleConcaveLens1Click(Control& sender);
@@ -195,6 +201,7 @@ class Treframain {
     void buildOptionsGroup();
     void wireHandlers();
     void chooseEdition();
+    void setDevice(Edition device);
     void updateFirstRayColour();
     void keepSourcesClearOfTheDevice();
     void setSwitch(MenuItem& item, bool on);
@@ -221,7 +228,7 @@ class Treframain {
     int shownOptionsTop() const;
     void resizeBench(int height);
     // Measuring.
-    bool angleMode() const { return domeasurecb.tag == 1; }
+    bool angleMode() const { return measureMode == MeasureMode::Angle; }
     void showHandlesForMeasuring(bool measuring);
     void keepHandlesOffTheBenchWhileMeasuring();
     void showBenchHint();

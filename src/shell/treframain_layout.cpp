@@ -212,7 +212,6 @@ void Treframain::buildOptionsGroup() {
 
     domeasurecb.caption = "Measure";
     domeasurecb.setBounds(12, 8, 96, 20);
-    domeasurecb.tag = 0;
     measurerb.caption = "Length";
     measurerb.setBounds(12, 36, 96, 20);
     measurerb.tag = 0;
@@ -260,15 +259,6 @@ void Treframain::buildOptionsGroup() {
     hintsgb.setBounds(616, 100, 161, 60);
     hintsgb.visible = false;
     setLabel(hintslb, "Hints shown here.", 6, 16, 149, 40);
-
-    backbt.visible = false;
-
-    lensrb.caption = "&Lens";
-    mirrorrb.caption = "&Mirror";
-    lensrb.visible = mirrorrb.visible = false;
-    deviceTypes.add(lensrb);
-    deviceTypes.add(mirrorrb);
-    lensrb.setChecked(true);
 }
 
 void Treframain::wireHandlers() {
@@ -326,7 +316,6 @@ void Treframain::wireHandlers() {
     glassindex.onChange = airindex.onChange = on(&Treframain::airindexChange);
     glassindex.onExit = airindex.onExit = on(&Treframain::airindexExit);
     Oneclrb.onClick = threeclrb.onClick = on(&Treframain::OneclrbClick);
-    lensrb.onClick = mirrorrb.onClick = on(&Treframain::lensrbClick);
     domeasurecb.onClick = on(&Treframain::domeasurecbClick);
     measurerb.onClick = Anglerb.onClick = on(&Treframain::measurerbClick);
     resetbt.onClick = on(&Treframain::resetbtClick);

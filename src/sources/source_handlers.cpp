@@ -7,14 +7,14 @@
 #include "shell/treframain.h"
 
 void Treframain::N02Click(Control& sender) {
-    const int sources = sender.tag;
-    rays11.tag = sources;
+    const int sources = carriedValue(sender);
+    sourceCount = sources;
     rays11.caption = "Number of &Rays (" + sender.caption + ")";
     for (int i = 1; i <= 3; ++i) {
         const bool shown = i <= sources;
         aimHandle(i).visible = sourceHandle(i).visible = middleHandle(i).visible = shown;
     }
-    ianglelb.visible = sources == 1 && Slits11.tag == 1;
+    ianglelb.visible = sources == 1 && slitCount == 1;
     keepHandlesOffTheBenchWhileMeasuring();
     plotbtClick();
 }
@@ -28,10 +28,10 @@ void Treframain::keepHandlesOffTheBenchWhileMeasuring() {
 }
 
 void Treframain::N24Click(Control& sender) {
-    const int slits = sender.tag;
-    Slits11.tag = slits;
+    const int slits = carriedValue(sender);
+    slitCount = slits;
     Slits11.caption = "Number of &Slits (" + std::to_string(slits) + ")";
-    ianglelb.visible = rays11.tag == 1 && slits == 1;
+    ianglelb.visible = sourceCount == 1 && slits == 1;
     slitlb.visible = slb.visible = slitsb.visible = slits >= 2;
     plotbtClick();
 }
@@ -44,8 +44,8 @@ void Treframain::slitsbChange(Control&) {
 
 void Treframain::Pointsource1Click(Control&) {
     Pointsource1.checked = !Pointsource1.checked;
-    rays11.tag = 1;
-    Slits11.tag = 1;
+    sourceCount = 1;
+    slitCount = 1;
     Slits11.caption = "Number of &Slits(1)";
     rays11.caption = "Number of &Rays(1)";
     rays11.enabled = Slits11.enabled = !Pointsource1.checked;
@@ -74,7 +74,7 @@ void Treframain::Pointsource1Click(Control&) {
 
 void Treframain::flashlightbtClick() {
     Canvas& canvas = planeCanvas();
-    for (int i = 1; i <= rays11.tag; ++i) {
+    for (int i = 1; i <= sourceCount; ++i) {
         const Shape& source = sourceHandle(i);
         const Shape& aim = aimHandle(i);
         const Point lens{source.left - planeim.left + 3, source.top - planeim.top + 3};

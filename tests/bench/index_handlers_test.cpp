@@ -40,7 +40,7 @@ TEST(ColourScheme, blackAndWhiteGivesBlackRaysOnAWhiteBenchAndRenamesTheMenu) {
     Treframain& w = fixture.window;
     w.BW1.click();
     EXPECT_EQ(w.cs1.caption, "&Colour Scheme (B/W)");
-    EXPECT_EQ(w.cs1.tag, 1);
+    EXPECT_EQ(w.colourScheme, ColourScheme::BlackAndWhite);
     EXPECT_EQ(w.bench.rayColours[1], colours::black);
     EXPECT_EQ(w.bench.sourceColour, colours::black);
     EXPECT_EQ(w.bench.benchBackColour, colours::white);

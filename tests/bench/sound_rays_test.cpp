@@ -246,7 +246,7 @@ TEST(Experiments, theDoubleLensesShowNoSourceEvenAfterThePointSource) {
         w.Pointsource1.click();
         (w.*experiment).click();
         EXPECT_FALSE(w.Pointsource1.checked);
-        EXPECT_EQ(w.rays11.tag, 0);
+        EXPECT_EQ(w.sourceCount, 0);
         EXPECT_TRUE(w.tracedRays.empty());
         fixture.bench().clear();
         w.plotbtClick();
@@ -264,7 +264,7 @@ TEST(Experiments, switchingThePointSourceOffShowsEveryHandleOfItsOneSource) {
     w.N02.click();  // no source, then the point source on and off again
     w.Pointsource1.click();
     w.Pointsource1.click();
-    EXPECT_EQ(w.rays11.tag, 1);
+    EXPECT_EQ(w.sourceCount, 1);
     EXPECT_TRUE(w.dsh1.visible && w.ssh1.visible && w.mid1.visible);
     EXPECT_FALSE(w.ssh2.visible || w.ssh3.visible);
 }

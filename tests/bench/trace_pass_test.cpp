@@ -86,7 +86,7 @@ TEST(TracePass, slitsThatWouldMissTheDeviceRunAlongItsTopEdge) {
     Treframain& w = fixture.window;
     w.ssh1.top = w.planeim.top + w.bench.deviceOffsetY + w.bench.apertureTop + 5 - 2;
     w.dsh1.top = w.ssh1.top;  // horizontal rays
-    w.Slits11.tag = 5;
+    w.slitCount = 5;
     fixture.bench().clear();
     w.plotbtClick();
     std::vector<int> entryRows;
@@ -100,7 +100,7 @@ TEST(TracePass, slitsThatWouldMissTheDeviceRunAlongItsTopEdge) {
 TEST(TracePass, withNoSourcesOnlyTheDeviceAndTheMarkerAreDrawn) {
     SlabFixture fixture;
     Treframain& w = fixture.window;
-    w.rays11.tag = 0;
+    w.sourceCount = 0;
     w.ianglelb.caption = "unchanged";
     const int aimLeft = w.ssh1.left;
     w.ssh1.left = aimLeft + 7;
@@ -193,8 +193,8 @@ TEST(TracePass, theMirrorEditionReflectsEveryRayInTheSourceColour) {
 TEST(TracePass, noCoordinateEverLeavesASaneRangeWhateverTheGeometry) {
     MainWindowFixture fixture;
     Treframain& w = fixture.window;
-    w.rays11.tag = 3;
-    w.Slits11.tag = 5;
+    w.sourceCount = 3;
+    w.slitCount = 5;
     w.ShowCenters1.checked = true;
     w.Extendray1.checked = true;
     w.threeclrb.setChecked(true);

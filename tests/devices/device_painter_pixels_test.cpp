@@ -23,7 +23,7 @@ TEST(DevicePixels, theDefaultBenchIsCreamWithAWhiteLensAndAGreyAxis) {
     QtCanvas canvas(769, 344);
     DeviceDrawing drawing;
     drawing.deviceCentre = {386, 174};
-    drawing.colours = schemeColours(0, false);
+    drawing.colours = schemeColours(ColourScheme::Colour, false);
     paintDevice(canvas, bench, drawing);
 
     EXPECT_EQ(canvas.pixel(20, 150), kCream);
@@ -45,7 +45,7 @@ TEST(DevicePixels, theSmallestDeviceIsStillFilled) {
     drawing.deviceCentre = {386, 174};
     drawing.showGrid = false;
     drawing.showAxis = false;
-    drawing.colours = schemeColours(0, false);
+    drawing.colours = schemeColours(ColourScheme::Colour, false);
     paintDevice(canvas, bench, drawing);
 
     EXPECT_EQ(canvas.pixel(385, 150), kLightGrey);
@@ -62,7 +62,7 @@ TEST(DevicePixels, aMirrorLeavesTheGridShowingOnBothSides) {
     DeviceDrawing drawing;
     drawing.deviceCentre = {386, 174};
     drawing.mirror = true;
-    drawing.colours = schemeColours(0, false);
+    drawing.colours = schemeColours(ColourScheme::Colour, false);
     paintDevice(canvas, bench, drawing);
     EXPECT_EQ(canvas.pixel(384, 100), colours::black);
     EXPECT_EQ(canvas.pixel(420, 100), kCream);

@@ -22,7 +22,7 @@ DeviceDrawing drawingAt(int widthPosition, bool mirror) {
     drawing.widthPosition = widthPosition;
     drawing.deviceCentre = {386, 174};  // the created centre handle's centre
     drawing.mirror = mirror;
-    drawing.colours = schemeColours(0, false);
+    drawing.colours = schemeColours(ColourScheme::Colour, false);
     return drawing;
 }
 
@@ -158,10 +158,12 @@ TEST(DevicePicture, aSlowerRedrawSpeedDrawsCurvesWithFewerLongerSegments) {
 }
 
 TEST(SchemeColours, colourAndBlackAndWhiteSchemes) {
-    EXPECT_EQ(schemeColours(0, false), (SchemeColours{0x00B9FF, 0xF0F0F0, 0xC7FDFE, 0xFFFFFF}));
-    EXPECT_EQ(schemeColours(0, true).source, 0xFFFFFFu);
-    EXPECT_EQ(schemeColours(1, false), (SchemeColours{0, 0, 0xFFFFFF, 0xFFFFFF}));
-    EXPECT_EQ(schemeColours(1, true).source, 0u);
+    EXPECT_EQ(schemeColours(ColourScheme::Colour, false),
+              (SchemeColours{0x00B9FF, 0xF0F0F0, 0xC7FDFE, 0xFFFFFF}));
+    EXPECT_EQ(schemeColours(ColourScheme::Colour, true).source, 0xFFFFFFu);
+    EXPECT_EQ(schemeColours(ColourScheme::BlackAndWhite, false),
+              (SchemeColours{0, 0, 0xFFFFFF, 0xFFFFFF}));
+    EXPECT_EQ(schemeColours(ColourScheme::BlackAndWhite, true).source, 0u);
 }
 
 }  // namespace

@@ -225,8 +225,8 @@ TEST(StartUp, theRefractionEditionOpensOnTheDoubleConvexLensWithOneTracedSource)
     EXPECT_EQ(w.bench.surfaceKind[2], kConvex);
     EXPECT_EQ(w.glasslb.caption, "\"Glass\": 1.50");
     EXPECT_EQ(w.airlb.caption, "\"Air\": 1.00");
-    EXPECT_EQ(w.rays11.tag, 1);
-    EXPECT_EQ(w.Slits11.tag, 1);
+    EXPECT_EQ(w.sourceCount, 1);
+    EXPECT_EQ(w.slitCount, 1);
     EXPECT_EQ(w.zoomlb.caption, "Zoom: 25%");
     EXPECT_TRUE(w.ShowGridlines1.checked);
     EXPECT_TRUE(w.ShowPrincipalaxis1.checked);
@@ -248,7 +248,7 @@ TEST(StartUp, theReflectionEditionOpensOnTheConcaveMirror) {
     EXPECT_FALSE(w.Experiments1.visible);
     EXPECT_TRUE(w.Experiments2.visible);
     EXPECT_EQ(w.bench.surfaceKind[1], kConcave);
-    EXPECT_TRUE(w.mirrorrb.checked());
+    EXPECT_EQ(w.edition, Edition::Reflection);
     EXPECT_EQ(w.zoomlb.caption, "Zoom: 25%");
 }
 

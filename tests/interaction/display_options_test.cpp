@@ -98,7 +98,7 @@ TEST(AutoHide, onGrowsTheBenchSlidesTheGroupAndCentresTheDevice) {
 
     w.On1.click();
     EXPECT_EQ(w.Autohide.caption, "&Auto Hide (On)");
-    EXPECT_EQ(w.Autohide.tag, 1);
+    EXPECT_TRUE(w.autoHide);
     EXPECT_EQ(w.Panel1.height, 523);
     EXPECT_EQ(w.planeim.height, 495);
     EXPECT_EQ(w.lensim.height, 495);

@@ -46,7 +46,7 @@ TEST(Zoom, anAimHandleAtTheTopOfTheApertureStaysThere) {
 TEST(Reset, linesTheThreeSourcesUpHorizontallyAnEighthOfTheApertureApart) {
     MainWindowFixture fixture;
     Treframain& w = fixture.window;
-    w.rays11.tag = 3;
+    w.sourceCount = 3;
     w.centerg.left += 50;
     w.centerg.top -= 30;
     w.dsh2.top = 20;

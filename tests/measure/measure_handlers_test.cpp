@@ -58,7 +58,7 @@ struct Measuring : MainWindowFixture {
 TEST(MeasureSwitch, measuringClearsTheBenchOfHandlesAndShowsTheResultLabel) {
     Measuring fixture;
     Treframain& w = fixture.w;
-    w.rays11.tag = 3;
+    w.sourceCount = 3;
     for (Shape* handle : fixture.handles()) {
         handle->visible = true;
     }
@@ -89,7 +89,7 @@ TEST(MeasureSwitch, switchingOffShowsTheHandlesOfTheSourcesInUse) {
     };
     for (const auto& c : cases) {
         Measuring fixture;
-        fixture.w.rays11.tag = c.sources;
+        fixture.w.sourceCount = c.sources;
         fixture.w.Pointsource1.checked = c.pointSource;
         fixture.startMeasuring(false);
         EXPECT_EQ(fixture.shownHandles(), "0000000000");
@@ -112,12 +112,12 @@ TEST(MeasureMode, choosingAModeNamesItsReadingAndStartsOver) {
     Treframain& w = fixture.w;
     w.bench.measureStep = 1;
     w.Anglerb.setChecked(true);
-    EXPECT_EQ(w.domeasurecb.tag, 1);
+    EXPECT_EQ(w.measureMode, MeasureMode::Angle);
     EXPECT_EQ(w.anslb.caption, "Angles are");
     EXPECT_EQ(w.bench.measureStep, 0);
     w.bench.measureStep = 2;
     w.measurerb.setChecked(true);
-    EXPECT_EQ(w.domeasurecb.tag, 0);
+    EXPECT_EQ(w.measureMode, MeasureMode::Length);
     EXPECT_EQ(w.anslb.caption, "Distance =");
     EXPECT_EQ(w.bench.measureStep, 0);
 }
@@ -212,7 +212,7 @@ TEST(BenchMouse, withMeasuringOffTheBenchOffersTheCopyAndStillCountsClicks) {
         w.planeimMouseUp(MouseButton::Right, 5, 5);
         EXPECT_EQ(w.bench.measureStep, step);
     }
-    w.domeasurecb.tag = 1;
+    w.measureMode = MeasureMode::Angle;
     const int angleCycle[] = {1, 2, 3, 0};
     for (const int step : angleCycle) {
         fixture.click();

@@ -376,7 +376,8 @@ class RandomUser {
             w.mid1MouseMove(handle, x, y);
         } else {
             w.dsh1MouseMove(handle, x, y);
-            if (w.bench.handleDragging && handle.tag < 10 && handle.left >= w.bench.deviceLeftX) {
+            if (w.bench.handleDragging && handleOf(handle).role == HandleRole::Source &&
+                handle.left >= w.bench.deviceLeftX) {
                 fault_ = "a dragged source handle reached the device";
             }
         }

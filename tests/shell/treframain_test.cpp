@@ -132,8 +132,7 @@ TEST_P(EditionSetUp, theExecutableNameChoosesTheEditionsTextsAndDevice) {
     EXPECT_EQ(w.taboptions.pages[0], c.firstPage);
     EXPECT_EQ(w.ShowRefraction1.caption, c.refractionCaption);
     EXPECT_EQ(w.Extendray1.caption, c.extendCaption);
-    EXPECT_EQ(w.lensrb.checked(), c.refraction);
-    EXPECT_EQ(w.mirrorrb.checked(), !c.refraction);
+    EXPECT_EQ(w.edition == Edition::Refraction, c.refraction);
     EXPECT_EQ(w.indexgb.visible, c.refraction);
     EXPECT_EQ(w.Experiments1.visible, c.refraction);
     EXPECT_EQ(w.Experiments2.visible, !c.refraction);

@@ -16,7 +16,7 @@ TEST(NumberOfRays, showsTheChosenSourcesAndHidesTheOthers) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
     w.N33.click();
-    EXPECT_EQ(w.rays11.tag, 3);
+    EXPECT_EQ(w.sourceCount, 3);
     EXPECT_EQ(w.rays11.caption, "Number of &Rays (3)");
     for (int i = 1; i <= 3; ++i) {
         EXPECT_TRUE(sourceShown(w, i)) << i;
