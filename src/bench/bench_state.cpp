@@ -39,8 +39,8 @@ BenchState createdBench(int pictureWidth, int pictureHeight, int leftRadiusPosit
     bench.apertureBottom = pictureHeight - kApertureMargin;
     bench.zoomFactor = 1.0;
     bench.surfaceKind = {{kConvex, kConvex}};
-    bench.radiusFactor[kLeftSide] = leftRadiusPosition / 10.0;
-    bench.radiusFactor[kRightSide] = rightRadiusPosition / 10.0;
+    bench.radiusFactor[kLeftSide] = leftRadiusPosition / kRadiusPositionsPerUnit;
+    bench.radiusFactor[kRightSide] = rightRadiusPosition / kRadiusPositionsPerUnit;
     // The lens rule for a convex surface, whatever the edition: the edition is chosen later.
     const int halfAperture = bench.benchMidY - bench.apertureTop;
     for (int side = kLeftSide; side <= kRightSide; ++side) {

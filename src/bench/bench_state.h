@@ -35,6 +35,9 @@ enum SurfaceSide : int { kLeftSide = 1, kRightSide = 2 };
 
 // The zoom bar's position for a zoom of 1: the zoom factor is the position over this.
 inline constexpr int kZoomUnity = 12;
+// A radius bar's position counts tenths of a radius unit: 20 is 2.0 units.
+inline constexpr double kRadiusPositionsPerUnit = 10.0;
+
 // At a zoom of 1 the device stops this many pixels inside the bench's top and bottom.
 inline constexpr int kApertureMargin = 10;
 

@@ -10,12 +10,20 @@
 #include "bench/device_outline.h"
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
+#include "controls/handle_geometry.h"
 #include "shell/treframain.h"
 
 namespace {
 
 // The steepest angle of incidence at which a ray still enters: one that would read 90.0
 // degrees runs along the surface.
+// While a handle is held, each source's line runs on this many times its own length.
+constexpr int kExtensionFactor = 20;
+// How far a source stops short of the device's edge.
+constexpr int kSourceClearance = 5;
+// An aim handle's centre lies this far in front of its ray's entry point.
+constexpr int kAimGap = 2;
+
 constexpr double kSteepestEntry = 89.95 * std::numbers::pi / 180.0;
 // The read-out of a first ray that meets the device before the point it is aimed at.
 constexpr const char* kNoIncidenceReadout = "No angle: the ray meets the device first.";
@@ -32,8 +40,7 @@ std::string incidenceReadout(double incidenceAngle) {
 
 void Treframain::plotbtClick() {
     bench.deviceWidth = widthsb.position() * bench.zoomFactor;
-    bench.deviceOffsetY = centerg.top - bench.benchMidY - planeim.top + 2;
-    bench.deviceOffsetX = centerg.left - bench.benchMidX - planeim.left + 2;
+    recomputeDeviceOffset();
 
     Canvas& canvas = planeCanvas();
     const Rect whole{0, 0, canvas.width(), canvas.height()};
@@ -75,7 +82,7 @@ void Treframain::plotbtClick() {
     const Point marker{centerg.left - planeim.left, centerg.top - planeim.top};
     canvas.pen.color = colours::red;
     canvas.brush.color = colours::white;
-    canvas.rectangle(marker.x, marker.y, marker.x + 5, marker.y + 5);
+    canvas.rectangle(marker.x, marker.y, marker.x + kHandleSize, marker.y + kHandleSize);
     bench.geometryChanged = false;
 }
 
@@ -86,9 +93,10 @@ void Treframain::drawIncidentExtensions() {
     for (int i = 1; i <= sourceCount; ++i) {
         const Shape& source = sourceHandle(i);
         const Shape& aim = aimHandle(i);
-        canvas.moveTo(source.left - planeim.left + 2, source.top - planeim.top + 2);
-        canvas.lineTo(source.left + 20 * (aim.left - source.left) - planeim.left + 2,
-                      source.top + 20 * (aim.top - source.top) - planeim.top + 2);
+        const Point from = benchCentre(source);
+        canvas.moveTo(from.x, from.y);
+        canvas.lineTo(from.x + kExtensionFactor * (aim.left - source.left),
+                      from.y + kExtensionFactor * (aim.top - source.top));
     }
     canvas.pen.style = PenStyle::Solid;
 }
@@ -102,7 +110,7 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
     // Slits that would fall outside the device lie along its top or bottom edge.
     const int slitSpacing = truncPixel(slitsb.position() * bench.zoomFactor);
     int slitShift = bench.slitOffset[s] * slitSpacing;
-    const int aimRow = aim.top - planeim.top + 2;
+    const int aimRow = benchCentre(aim).y;
     if (aimRow + slitShift < bench.apertureTop + bench.deviceOffsetY) {
         slitShift = bench.apertureTop + bench.deviceOffsetY - aimRow;
     } else if (aimRow + slitShift > bench.apertureBottom + bench.deviceOffsetY) {
@@ -112,7 +120,7 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
     const LeftSurfaceEntry entry = leftSurfaceEntry(bench, y1);
 
     if (s == 1) {
-        aim.left = truncPixel(entry.x1) + bench.deviceOffsetX + planeim.left - 4;
+        aim.left = aimLeftAt(entry.x1);
     }
     if (bench.geometryChanged) {
         // The source keeps its direction and stands half a bench height back from its aim.
@@ -178,8 +186,21 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
 // panel x, so the source stops a little further left than the edge itself.
 void Treframain::keepLeftOfTheDevice(Shape& source) const {
     if (source.left >= bench.deviceLeftX) {
-        source.left = bench.deviceLeftX - 5;
+        source.left = bench.deviceLeftX - kSourceClearance;
     }
+}
+
+// The device frame's offset from the bench: where the centre handle's centre lies.
+void Treframain::recomputeDeviceOffset() {
+    const Point centre = benchCentre(centerg);
+    bench.deviceOffsetY = centre.y - bench.benchMidY;
+    bench.deviceOffsetX = centre.x - bench.benchMidX;
+}
+
+// The Left that puts an aim handle's centre two pixels left of its ray's entry point (a
+// device-frame x), so that the handle sits just in front of the surface.
+int Treframain::aimLeftAt(double entryX) const {
+    return truncPixel(entryX) + bench.deviceOffsetX + planeim.left - kAimGap - kHandleCentre;
 }
 
 void Treframain::drawCentresOfCurvature() {
@@ -189,8 +210,9 @@ void Treframain::drawCentresOfCurvature() {
     Canvas& canvas = planeCanvas();
     canvas.pen.color = colours::red;
     canvas.brush.color = colours::red;
-    const int top0 = centerg.top - planeim.top;
-    const int cx0 = centerg.left - planeim.left + 3;
+    // Dots on the centre handle's top row, one pixel right of its centre column.
+    const int top0 = centreOnPicture(centerg, planeim).y - kHandleCentre;
+    const int cx0 = lampOnPicture(centerg, planeim).x;
     const auto dot = [&](int cx) { canvas.ellipse(cx - 2, top0, cx + 2, top0 + 4); };
     const double halfWidth = bench.deviceWidth / 2;
     if (leftcb.itemIndex == 1) {

@@ -122,7 +122,7 @@ void Treframain::DoubleConcaveLens1Click(Control&) {
 
 void Treframain::SemiCircularLeft1Click(Control&) {
     startExperiment();
-    resetThenSources(12, 1);
+    resetThenSources(kZoomUnity, 1);
     applyLensSwitches({.principalAxis = true, .normals = true});
     editKind(leftcb, kConvexItem);
     lradiussb.setPosition(10);
@@ -135,7 +135,7 @@ void Treframain::SemiCircularLeft1Click(Control&) {
 
 void Treframain::SemicircularPrismRight1Click(Control&) {
     startExperiment();
-    resetThenSources(12, 1);
+    resetThenSources(kZoomUnity, 1);
     applyLensSwitches({.principalAxis = true, .normals = true});
     editKind(leftcb, kPlaneItem);
     focus.focus(rightcb);
@@ -148,7 +148,7 @@ void Treframain::SemicircularPrismRight1Click(Control&) {
 
 void Treframain::CircularLens1Click(Control&) {
     startExperiment();
-    resetThenSources(12, 1);
+    resetThenSources(kZoomUnity, 1);
     applyLensSwitches({.principalAxis = true, .normals = true, .refraction = true});
     editKind(leftcb, kConvexItem);
     lradiussb.setPosition(10);

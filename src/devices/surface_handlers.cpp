@@ -11,7 +11,7 @@ void Treframain::lradiussbChange(Control& sender) {
     if (&sender == &lradiussb || &sender == &rradiussb) {
         const int position = static_cast<ScrollBar&>(sender).position();
         (side == kLeftSide ? lradiuslb : Rradiuslb).caption = "Radius: " + std::to_string(position);
-        bench.radiusFactor[side] = position * bench.zoomFactor / 10;
+        bench.radiusFactor[side] = position * bench.zoomFactor / kRadiusPositionsPerUnit;
     } else {
         bench.surfaceKind[side] = static_cast<ComboBox&>(sender).itemIndex + 1;
     }

@@ -3,6 +3,13 @@
 // is on, and the hint texts of the options group.
 #include "shell/treframain.h"
 
+namespace {
+
+// The options group keeps this far from the bench panel, shown or slid away.
+constexpr int kOptionsGroupGap = 4;
+
+}  // namespace
+
 void Treframain::ShowCenters1Click(Control& sender) {
     auto& item = static_cast<MenuItem&>(sender);
     item.checked = !item.checked;
@@ -34,6 +41,13 @@ void Treframain::On1Click(Control& sender) {
     drawlensbtClick();
 }
 
+// With the mouse on the bench, only the group's top strip stays inside the frame.
+void Treframain::slideOptionsGroupAway() {
+    if (autoHide) {
+        GroupBox1.top = Panel1.top + Panel1.height + kOptionsGroupGap;
+    }
+}
+
 void Treframain::Panel2MouseMove(int, int) {
     if (autoHide) {
         GroupBox1.top = shownOptionsTop();
@@ -59,7 +73,7 @@ void Treframain::taboptionsChange(int newTab) {
 
 // The whole options group above the frame's bottom edge, over the lower part of the bench.
 int Treframain::shownOptionsTop() const {
-    return Panel2.height - GroupBox1.height - 4;
+    return Panel2.height - GroupBox1.height - kOptionsGroupGap;
 }
 
 void Treframain::resizeBench(int height) {

@@ -8,6 +8,7 @@
 
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
+#include "controls/handle_geometry.h"
 #include "shell/treframain.h"
 
 namespace {
@@ -35,7 +36,7 @@ int stepWithin(int position, int step, int low, int extent) {
         return low - position;
     }
     if (position + step > low + extent) {
-        return low + extent - position - 4;
+        return low + extent - position - (kHandleSize - 1);
     }
     return step;
 }
@@ -111,11 +112,6 @@ void Treframain::dsh1MouseUp(Shape&, MouseButton, int, int) {
     ++bench.measureStep;
 }
 
-void Treframain::recomputeDeviceOffset() {
-    bench.deviceOffsetY = centerg.top - bench.benchMidY - planeim.top + 2;
-    bench.deviceOffsetX = centerg.left - bench.benchMidX - planeim.left + 2;
-}
-
 // An aim handle stays on the device's left face, inside the aperture.
 int Treframain::clampedAimTop(int top) const {
     const int lowest = planeim.top + bench.deviceOffsetY + bench.apertureTop + 1;
@@ -132,8 +128,8 @@ int Treframain::clampedAimTop(int top) const {
 // The Left that puts an aim handle at this Top where the tracer starts the first slit's
 // ray, its centre two pixels left of the face.
 int Treframain::leftFaceLeft(int aimTop) const {
-    const int row = aimTop - planeim.top + 2 - bench.deviceOffsetY;
-    return truncPixel(leftSurfaceEntry(bench, row).x1) + bench.deviceOffsetX + planeim.left - 4;
+    const int row = aimTop - planeim.top + kHandleCentre - bench.deviceOffsetY;
+    return aimLeftAt(leftSurfaceEntry(bench, row).x1);
 }
 
 // A zoom re-places the aim handle from its height within the aperture.

@@ -17,8 +17,10 @@ void Treframain::scalesbChange(Control&) {
             centerg.top;
     }
     bench.geometryChanged = true;
-    bench.radiusFactor[1] = lradiussb.position() / 10.0 * bench.zoomFactor;
-    bench.radiusFactor[2] = rradiussb.position() / 10.0 * bench.zoomFactor;
+    bench.radiusFactor[kLeftSide] =
+        lradiussb.position() / kRadiusPositionsPerUnit * bench.zoomFactor;
+    bench.radiusFactor[kRightSide] =
+        rradiussb.position() / kRadiusPositionsPerUnit * bench.zoomFactor;
     rdbtClick();
     drawlensbtClick();
 }

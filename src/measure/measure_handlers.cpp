@@ -51,10 +51,7 @@ void Treframain::showHandlesForMeasuring(bool measuring) {
 }
 
 void Treframain::planeimMouseMove(int x, int y) {
-    if (autoHide) {
-        // Only the group's top strip stays inside the frame.
-        GroupBox1.top = Panel1.top + Panel1.height + 4;
-    }
+    slideOptionsGroupAway();
     if (!dragCopySelection(x, y)) {
         showBenchHint();
     }

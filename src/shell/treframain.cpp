@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int kMinimised = 1;  // the size type of a window being minimised
+// The zoom bar's position at start: 10 of 12, which the zoom label shows as 25%.
+constexpr int kStartZoom = 10;
 
 }  // namespace
 
@@ -61,7 +63,7 @@ void Treframain::FormActivate() {
     Experiments1.visible = indexgb.visible;
     Experiments2.visible = !indexgb.visible;
 
-    scalesb.setPosition(10);
+    scalesb.setPosition(kStartZoom);
     if (!ShowGridlines1.checked) {
         ShowGridlines1.click();
     }

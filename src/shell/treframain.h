@@ -8,6 +8,7 @@
 #include "bench/ray_path.h"
 #include "canvas/canvas_factory.h"
 #include "controls/controls.h"
+#include "controls/handle_geometry.h"
 #include "platform/platform.h"
 #include "shell/information_dialog.h"
 #include "window/choices.h"
@@ -189,9 +190,7 @@ class Treframain {
     Shape& aimHandle(int i) { return *bench.handleShapes[i + 3]; }
     Shape& middleHandle(int i) { return *bench.handleShapes[i + 6]; }
     // A handle's centre in bench pixels.
-    Point benchCentre(const Shape& handle) const {
-        return {handle.left - planeim.left + 2, handle.top - planeim.top + 2};
-    }
+    Point benchCentre(const Shape& handle) const { return centreOnPicture(handle, planeim); }
     Canvas& planeCanvas() { return *planeim.canvas; }
     Canvas& lensCanvas() { return *lensim.canvas; }
 
@@ -216,6 +215,7 @@ class Treframain {
     void traceRay(const RayPass& pass, int source, int colour, int slit);
     void drawCentresOfCurvature();
     void keepLeftOfTheDevice(Shape& source) const;
+    int aimLeftAt(double entryX) const;
     // Dragging.
     void recomputeDeviceOffset();
     int clampedAimTop(int top) const;
@@ -226,6 +226,7 @@ class Treframain {
     void moveDevice(int dx, int dy);
     // Auto hide.
     int shownOptionsTop() const;
+    void slideOptionsGroupAway();
     void resizeBench(int height);
     // Measuring.
     bool angleMode() const { return measureMode == MeasureMode::Angle; }

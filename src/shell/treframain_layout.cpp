@@ -152,19 +152,19 @@ void Treframain::buildBenchPanel() {
 
     // The handles start lined up as a Reset would leave them: three sources one eighth of
     // the aperture apart, the device centre on the bench centre.
-    centerg.setBounds(398, 186, 5, 5);
+    centerg.setBounds(398, 186, kHandleSize, kHandleSize);
     Shape* sources[] = {&dsh1, &dsh2, &dsh3};
     Shape* aims[] = {&ssh1, &ssh2, &ssh3};
     Shape* middles[] = {&mid1, &mid2, &mid3};
     for (int i = 0; i < 3; ++i) {
         const int top = 186 + 40 * (i - 1);
-        sources[i]->setBounds(80, top, 5, 5);
+        sources[i]->setBounds(80, top, kHandleSize, kHandleSize);
         sources[i]->kind = ShapeKind::Circle;
         sources[i]->tag = i + 1;
-        aims[i]->setBounds(390, top, 5, 5);
+        aims[i]->setBounds(390, top, kHandleSize, kHandleSize);
         aims[i]->kind = ShapeKind::Circle;
-        aims[i]->tag = i + 11;
-        middles[i]->setBounds(235, top, 5, 5);
+        aims[i]->tag = kAimHandleTags + i + 1;
+        middles[i]->setBounds(235, top, kHandleSize, kHandleSize);
         middles[i]->tag = i + 1;
         // Only source 1 is shown until the number of rays is chosen.
         sources[i]->visible = aims[i]->visible = middles[i]->visible = (i == 0);

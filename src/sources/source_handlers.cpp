@@ -77,7 +77,7 @@ void Treframain::flashlightbtClick() {
     for (int i = 1; i <= sourceCount; ++i) {
         const Shape& source = sourceHandle(i);
         const Shape& aim = aimHandle(i);
-        const Point lens{source.left - planeim.left + 3, source.top - planeim.top + 3};
+        const Point lens = lampOnPicture(source, planeim);
         // The beam points from the source towards its aim, wherever the two lie.
         const double direction = headingTowards({source.left, source.top}, {aim.left, aim.top});
         drawTorchIcon(canvas, lens, direction,
