@@ -5,7 +5,7 @@
 #include <cassert>
 #include <cstddef>
 
-#include "canvas/canvas.h"
+#include "canvas/colours.h"
 
 class Shape;
 

@@ -48,19 +48,20 @@ Line lineThrough(Vec2 p, double angle) {
     return {slope, p.y - slope * p.x};
 }
 
-CircleHit circleIntersection(const Line& line, Vec2 centre, double radius, Intersection which) {
+std::optional<double> circleIntersection(const Line& line, Vec2 centre, double radius,
+                                         Intersection which) {
     const double p = line.intercept - centre.y + line.slope * centre.x;
     const double a = line.slope * line.slope + 1.0;
     const double b = 2.0 * p * line.slope;
     const double c = p * p - radius * radius;
     const double discriminant = b * b - 4.0 * a * c;
-    if (discriminant < 0.0) {
-        return {discriminant, 0.0};
+    if (discriminant <= 0.0) {
+        return std::nullopt;
     }
     const double root = std::sqrt(discriminant);
     const double offset =
         which == Intersection::Rightmost ? (-b + root) / (2.0 * a) : (-b - root) / (2.0 * a);
-    return {discriminant, centre.x + offset};
+    return centre.x + offset;
 }
 
 double reflectedDirection(double normalAngle, double direction) {

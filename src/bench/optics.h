@@ -41,15 +41,11 @@ struct Line {
 };
 Line lineThrough(Vec2 p, double angle);
 
-// Where a line meets the circle of the given centre and radius: the intersection further
-// right (or left), with the discriminant of the quadratic. A negative discriminant means
-// the line misses; x is then 0.
-struct CircleHit {
-    double discriminant = 0.0;
-    double x = 0.0;
-};
+// The x where a line meets the circle of the given centre and radius: the intersection
+// further right (or left). None for a line that misses the circle or only grazes it.
 enum class Intersection { Rightmost, Leftmost };
-CircleHit circleIntersection(const Line& line, Vec2 centre, double radius, Intersection which);
+std::optional<double> circleIntersection(const Line& line, Vec2 centre, double radius,
+                                         Intersection which);
 
 // The reflection of direction angle about a normal's direction angle.
 double reflectedDirection(double normalAngle, double direction);

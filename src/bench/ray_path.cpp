@@ -110,13 +110,13 @@ class RayDrawing {
     // the intersection in the way of travel, from outside at the nearer one.
     std::optional<Vec2> circleAhead(const SurfaceCircle& circle) const {
         const bool further = circle.enclosesDevice == rightward();
-        const CircleHit hit =
+        const std::optional<double> x =
             circleIntersection(inside_, circle.centre, circle.radius,
                                further ? Intersection::Rightmost : Intersection::Leftmost);
-        if (hit.discriminant <= 0.0) {
+        if (!x) {
             return std::nullopt;
         }
-        const Vec2 p{hit.x, inside_.yAt(hit.x)};
+        const Vec2 p{*x, inside_.yAt(*x)};
         if (!circle.onDrawnHalf(p)) {
             return std::nullopt;
         }

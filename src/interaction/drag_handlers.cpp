@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "bench/ray_path.h"
-#include "canvas/pixel.h"
 #include "controls/handle_geometry.h"
 #include "shell/treframain.h"
 

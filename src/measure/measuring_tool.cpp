@@ -2,7 +2,6 @@
 #include "measure/measuring_tool.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <numbers>
 
 #include "canvas/screen_geometry.h"

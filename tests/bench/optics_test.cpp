@@ -74,19 +74,22 @@ TEST(Optics, aCurvedSurfacesNormalPointsAtItsCentre) {
 TEST(Optics, aLineMeetsACircleAtTheIntersectionAskedFor) {
     const Line horizontal = lineThrough({0, 100}, 0.0);
     EXPECT_NEAR(horizontal.slope, 0.0, kPixelTolerance);
-    const CircleHit right = circleIntersection(horizontal, {50, 100}, 20, Intersection::Rightmost);
-    EXPECT_GT(right.discriminant, 0.0);
-    EXPECT_NEAR(right.x, 70, kPixelTolerance);
-    const CircleHit left = circleIntersection(horizontal, {50, 100}, 20, Intersection::Leftmost);
-    EXPECT_NEAR(left.x, 30, kPixelTolerance);
+    const std::optional<double> right =
+        circleIntersection(horizontal, {50, 100}, 20, Intersection::Rightmost);
+    ASSERT_TRUE(right);
+    EXPECT_NEAR(*right, 70, kPixelTolerance);
+    const std::optional<double> left =
+        circleIntersection(horizontal, {50, 100}, 20, Intersection::Leftmost);
+    EXPECT_NEAR(left.value_or(0), 30, kPixelTolerance);
     // A 3-4-5 chord: 12 below the centre of a circle of radius 20 the half chord is 16.
-    const CircleHit chord =
+    const std::optional<double> chord =
         circleIntersection(lineThrough({0, 112}, 0.0), {50, 100}, 20, Intersection::Rightmost);
-    EXPECT_NEAR(chord.x, 66, kPixelTolerance);
-    const CircleHit miss =
-        circleIntersection(lineThrough({0, 150}, 0.0), {50, 100}, 20, Intersection::Rightmost);
-    EXPECT_LT(miss.discriminant, 0.0);
-    EXPECT_EQ(miss.x, 0.0);
+    EXPECT_NEAR(chord.value_or(0), 66, kPixelTolerance);
+    // A line past the circle, or one grazing it, meets it nowhere.
+    EXPECT_FALSE(
+        circleIntersection(lineThrough({0, 150}, 0.0), {50, 100}, 20, Intersection::Rightmost));
+    EXPECT_FALSE(
+        circleIntersection(lineThrough({0, 120}, 0.0), {50, 100}, 20, Intersection::Rightmost));
 }
 
 TEST(Optics, aLineThroughAPointRisesWithItsDirection) {
