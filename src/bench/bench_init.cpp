@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The bench's state as the window's creation leaves it, before the edition's set-up.
-#include "shell/treframain.h"
+#include "bench/bench_layer.h"
 
-void Treframain::FormCreate() {
+void BenchLayer::FormCreate() {
     bench = createdBench(planeim.width, planeim.height, lradiussb.position(), rradiussb.position());
 
     // The centre handle's top-left corner, not its centre, sits on the bench centre, so the
@@ -19,7 +19,7 @@ void Treframain::FormCreate() {
         bench.aimHeightRatio[i] = (aimHandle(i).top - centerg.top) / apertureHeight;
     }
 
-    drawlensbtClick();
+    drawlensbt.click();
 
     form.height = 600;
     form.width = 800;

@@ -2,7 +2,7 @@
 // The "Glass" and "Air" sliders, one or three colours, and the colour scheme.
 #include <string>
 
-#include "shell/treframain.h"
+#include "bench/bench_layer.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string indexText(int position) {
 
 }  // namespace
 
-void Treframain::airindexChange(Control& sender) {
+void BenchLayer::airindexChange(Control& sender) {
     const auto& slider = static_cast<ScrollBar&>(sender);
     const int medium = carriedValue(slider);
     bench.mediumIndex[medium] = slider.position() / 100.0;
@@ -28,11 +28,11 @@ void Treframain::airindexChange(Control& sender) {
     plotbtClick();
 }
 
-void Treframain::airindexExit(Control&) {
+void BenchLayer::airindexExit(Control&) {
     plotbtClick();
 }
 
-void Treframain::updateFirstRayColour() {
+void BenchLayer::updateFirstRayColour() {
     if (bench.colourCount == 1) {
         bench.rayColours[1] =
             colourScheme == ColourScheme::Colour ? colours::orange : colours::black;
@@ -41,15 +41,15 @@ void Treframain::updateFirstRayColour() {
     }
 }
 
-void Treframain::OneclrbClick(Control& sender) {
+void BenchLayer::OneclrbClick(Control& sender) {
     bench.colourCount = carriedValue(sender);
     updateFirstRayColour();
-    drawlensbtClick();
+    drawlensbt.click();
 }
 
-void Treframain::Colour1Click(Control& sender) {
+void BenchLayer::Colour1Click(Control& sender) {
     cs1.caption = "&Colour Scheme (" + sender.caption + ")";
     colourScheme = static_cast<ColourScheme>(carriedValue(sender));
     updateFirstRayColour();
-    drawlensbtClick();
+    drawlensbt.click();
 }

@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "bench/bench_layer.h"
 #include "bench/device_outline.h"
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
 #include "controls/handle_geometry.h"
-#include "shell/treframain.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string incidenceReadout(double incidenceAngle) {
 
 }  // namespace
 
-void Treframain::plotbtClick() {
+void BenchLayer::plotbtClick() {
     bench.deviceWidth = widthsb.position() * bench.zoomFactor;
     recomputeDeviceOffset();
 
@@ -73,7 +73,7 @@ void Treframain::plotbtClick() {
     drawCentresOfCurvature();
     canvas.pen.width = 1;
     if (ShowLightsource1.checked) {
-        flashlightbtClick();
+        flashlightbt.click();
     }
     for (int i = 1; i <= sourceCount; ++i) {
         middleHandle(i).left = (sourceHandle(i).left + aimHandle(i).left) / 2;
@@ -87,7 +87,7 @@ void Treframain::plotbtClick() {
 }
 
 // While a handle is held, each source's line continues far past its aim handle.
-void Treframain::drawIncidentExtensions() {
+void BenchLayer::drawIncidentExtensions() {
     Canvas& canvas = planeCanvas();
     canvas.pen.style = PenStyle::Dot;
     for (int i = 1; i <= sourceCount; ++i) {
@@ -102,7 +102,7 @@ void Treframain::drawIncidentExtensions() {
 }
 
 // One ray: source i, colour c, slit s.
-void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
+void BenchLayer::traceRay(const RayPass& pass, int i, int c, int s) {
     Shape& source = sourceHandle(i);
     Shape& aim = aimHandle(i);
     Canvas& canvas = planeCanvas();
@@ -184,14 +184,14 @@ void Treframain::traceRay(const RayPass& pass, int i, int c, int s) {
 
 // A source stays clear of the device's left edge. deviceLeftX is a bench x compared with a
 // panel x, so the source stops a little further left than the edge itself.
-void Treframain::keepLeftOfTheDevice(Shape& source) const {
+void BenchLayer::keepLeftOfTheDevice(Shape& source) const {
     if (source.left >= bench.deviceLeftX) {
         source.left = bench.deviceLeftX - kSourceClearance;
     }
 }
 
 // The device frame's offset from the bench: where the centre handle's centre lies.
-void Treframain::recomputeDeviceOffset() {
+void BenchLayer::recomputeDeviceOffset() {
     const Point centre = benchCentre(centerg);
     bench.deviceOffsetY = centre.y - bench.benchMidY;
     bench.deviceOffsetX = centre.x - bench.benchMidX;
@@ -199,11 +199,11 @@ void Treframain::recomputeDeviceOffset() {
 
 // The Left that puts an aim handle's centre two pixels left of its ray's entry point (a
 // device-frame x), so that the handle sits just in front of the surface.
-int Treframain::aimLeftAt(double entryX) const {
+int BenchLayer::aimLeftAt(double entryX) const {
     return truncPixel(entryX) + bench.deviceOffsetX + planeim.left - kAimGap - kHandleCentre;
 }
 
-void Treframain::drawCentresOfCurvature() {
+void BenchLayer::drawCentresOfCurvature() {
     if (!ShowCenters1.checked) {
         return;
     }

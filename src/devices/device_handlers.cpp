@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "devices/device_painter.h"
-#include "shell/treframain.h"
+#include "devices/devices_layer.h"
 
-void Treframain::drawlensbtClick() {
+void DevicesLayer::drawlensbtClick() {
     const SchemeColours scheme = schemeColours(colourScheme, threeclrb.checked());
     bench.sourceColour = scheme.source;
     bench.deviceOutlineColour = scheme.outline;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Lens or mirror: the device type the edition chooses at start.
-#include "shell/treframain.h"
+#include "devices/devices_layer.h"
 
-void Treframain::Lens1Click(Control&) {
+void DevicesLayer::Lens1Click(Control&) {
     od1.caption = "Optical Device (Lens)";
     setDevice(Edition::Refraction);
     rightgb.visible = lenswlb.visible = widthsb.visible = llb.visible = true;
@@ -10,7 +10,7 @@ void Treframain::Lens1Click(Control&) {
     drawlensbtClick();
 }
 
-void Treframain::Mirror1Click(Control&) {
+void DevicesLayer::Mirror1Click(Control&) {
     od1.caption = "Optical Device (Mirror)";
     // A mirror has no right surface and no width of the user's choosing.
     rightgb.visible = lenswlb.visible = widthsb.visible = llb.visible = false;
@@ -20,14 +20,14 @@ void Treframain::Mirror1Click(Control&) {
 }
 
 // As a radio button's check does, a new device type runs lensrbClick, the same one nothing.
-void Treframain::setDevice(Edition device) {
+void DevicesLayer::setDevice(Edition device) {
     if (edition != device) {
         edition = device;
         lensrbClick();
     }
 }
 
-void Treframain::lensrbClick() {
+void DevicesLayer::lensrbClick() {
     form.caption = mirror() ? "Reflection" : "Refraction";
     drawlensbtClick();
 }

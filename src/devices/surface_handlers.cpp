@@ -2,9 +2,9 @@
 // The kind and radius of each surface, and the device's width.
 #include <string>
 
-#include "shell/treframain.h"
+#include "devices/devices_layer.h"
 
-void Treframain::lradiussbChange(Control& sender) {
+void DevicesLayer::lradiussbChange(Control& sender) {
     const int side = carriedValue(sender);
     bench.measureStep = 0;
     bench.geometryChanged = true;
@@ -31,7 +31,7 @@ void Treframain::lradiussbChange(Control& sender) {
 }
 
 // A surface that now bulges over a source pushes the source back in front of it.
-void Treframain::keepSourcesClearOfTheDevice() {
+void DevicesLayer::keepSourcesClearOfTheDevice() {
     for (int i = 1; i <= sourceCount; ++i) {
         keepLeftOfTheDevice(sourceHandle(i));
     }
@@ -41,7 +41,7 @@ void Treframain::keepSourcesClearOfTheDevice() {
     }
 }
 
-void Treframain::widthsbChange(Control&) {
+void DevicesLayer::widthsbChange(Control&) {
     bench.measureStep = 0;
     bench.deviceWidth = widthsb.position() * bench.zoomFactor;
     llb.caption = std::to_string(widthsb.position());

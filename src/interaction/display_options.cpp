@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The View switches, the redraw speed, the options group that slides away while Auto Hide
 // is on, and the hint texts of the options group.
-#include "shell/treframain.h"
+#include "interaction/interaction_layer.h"
 
 namespace {
 
@@ -10,20 +10,20 @@ constexpr int kOptionsGroupGap = 4;
 
 }  // namespace
 
-void Treframain::ShowCenters1Click(Control& sender) {
+void InteractionLayer::ShowCenters1Click(Control& sender) {
     auto& item = static_cast<MenuItem&>(sender);
     item.checked = !item.checked;
     drawlensbtClick();
 }
 
-void Treframain::Slow1Click(Control& sender) {
+void InteractionLayer::Slow1Click(Control& sender) {
     const auto& item = static_cast<const MenuItem&>(sender);
     bench.redrawSpeed = carriedValue(item);
     REdrawspeed1.caption = "Redraw Speed (" + item.caption + ")";
     drawlensbtClick();
 }
 
-void Treframain::On1Click(Control& sender) {
+void InteractionLayer::On1Click(Control& sender) {
     const auto& item = static_cast<const MenuItem&>(sender);
     Autohide.caption = "&Auto Hide (" + item.caption + ")";
     autoHide = carriedValue(item) == 1;
@@ -31,7 +31,7 @@ void Treframain::On1Click(Control& sender) {
         // The bench fills the frame but for a strip at the bottom, where the group waits.
         Panel1.height = Panel2.height - 30;
     } else {
-        Panel1.height = 372;
+        Panel1.height = kBenchPanelHeight;
         GroupBox1.top = shownOptionsTop();
     }
     resizeBench(Panel1.height - 2 * planeim.top);
@@ -42,28 +42,28 @@ void Treframain::On1Click(Control& sender) {
 }
 
 // With the mouse on the bench, only the group's top strip stays inside the frame.
-void Treframain::slideOptionsGroupAway() {
+void InteractionLayer::slideOptionsGroupAway() {
     if (autoHide) {
         GroupBox1.top = Panel1.top + Panel1.height + kOptionsGroupGap;
     }
 }
 
-void Treframain::Panel2MouseMove(int, int) {
+void InteractionLayer::Panel2MouseMove(int, int) {
     if (autoHide) {
         GroupBox1.top = shownOptionsTop();
     }
 }
 
-void Treframain::resetbtMouseMove() {
+void InteractionLayer::resetbtMouseMove() {
     hintslb.caption =
         "Moves lens to center of the screen and resets magnifaction to original size.";
 }
 
-void Treframain::zoomlbMouseMove() {
+void InteractionLayer::zoomlbMouseMove() {
     hintslb.caption = "Zooms in or out on the optical device.";
 }
 
-void Treframain::taboptionsChange(int newTab) {
+void InteractionLayer::taboptionsChange(int newTab) {
     if (newTab == 0) {
         hintslb.caption = "Use to adjust lens properties.";
     } else if (newTab == 1) {
@@ -72,11 +72,11 @@ void Treframain::taboptionsChange(int newTab) {
 }
 
 // The whole options group above the frame's bottom edge, over the lower part of the bench.
-int Treframain::shownOptionsTop() const {
+int InteractionLayer::shownOptionsTop() const {
     return Panel2.height - GroupBox1.height - kOptionsGroupGap;
 }
 
-void Treframain::resizeBench(int height) {
+void InteractionLayer::resizeBench(int height) {
     planeim.height = height;
     lensim.height = height;
     planeim.canvas->resize(planeim.width, height);

@@ -8,7 +8,7 @@
 
 #include "bench/ray_path.h"
 #include "controls/handle_geometry.h"
-#include "shell/treframain.h"
+#include "interaction/interaction_layer.h"
 
 namespace {
 
@@ -42,12 +42,12 @@ int stepWithin(int position, int step, int low, int extent) {
 
 }  // namespace
 
-void Treframain::dsh1MouseDown(Shape&, MouseButton, int, int) {
+void InteractionLayer::dsh1MouseDown(Shape&, MouseButton, int, int) {
     bench.handleDragging = true;
     plotbtClick();
 }
 
-void Treframain::dsh1MouseMove(Shape& sender, int x, int y) {
+void InteractionLayer::dsh1MouseMove(Shape& sender, int x, int y) {
     const HandleOf grabbed = handleOf(sender);
     const bool sourceGrabbed = grabbed.role == HandleRole::Source;
     hintslb.caption = sourceGrabbed ? "Drag to change angle of incident ray."
@@ -74,7 +74,7 @@ void Treframain::dsh1MouseMove(Shape& sender, int x, int y) {
     plotbtClick();
 }
 
-void Treframain::mid1MouseMove(Shape& sender, int, int y) {
+void InteractionLayer::mid1MouseMove(Shape& sender, int, int y) {
     hintslb.caption = "Drag to move incident ray parallel";
     if (!bench.handleDragging) {
         return;
@@ -92,7 +92,7 @@ void Treframain::mid1MouseMove(Shape& sender, int, int y) {
     plotbtClick();
 }
 
-void Treframain::centergMouseMove(Shape&, int x, int y) {
+void InteractionLayer::centergMouseMove(Shape&, int x, int y) {
     hintslb.caption = "Drag to move position of lens.";
     if (!bench.handleDragging) {
         return;
@@ -102,7 +102,7 @@ void Treframain::centergMouseMove(Shape&, int x, int y) {
     drawlensbtClick();
 }
 
-void Treframain::dsh1MouseUp(Shape&, MouseButton, int, int) {
+void InteractionLayer::dsh1MouseUp(Shape&, MouseButton, int, int) {
     bench.handleDragging = false;
     if (incidentray1.checked) {
         plotbtClick();
@@ -112,7 +112,7 @@ void Treframain::dsh1MouseUp(Shape&, MouseButton, int, int) {
 }
 
 // An aim handle stays on the device's left face, inside the aperture.
-int Treframain::clampedAimTop(int top) const {
+int InteractionLayer::clampedAimTop(int top) const {
     const int lowest = planeim.top + bench.deviceOffsetY + bench.apertureTop + 1;
     const int highest = planeim.top + bench.deviceOffsetY + bench.apertureBottom - 3;
     if (top < lowest) {
@@ -126,20 +126,20 @@ int Treframain::clampedAimTop(int top) const {
 
 // The Left that puts an aim handle at this Top where the tracer starts the first slit's
 // ray, its centre two pixels left of the face.
-int Treframain::leftFaceLeft(int aimTop) const {
+int InteractionLayer::leftFaceLeft(int aimTop) const {
     const int row = aimTop - planeim.top + kHandleCentre - bench.deviceOffsetY;
     return aimLeftAt(leftSurfaceEntry(bench, row).x1);
 }
 
 // A zoom re-places the aim handle from its height within the aperture.
-void Treframain::settleDraggedAim(int i) {
+void InteractionLayer::settleDraggedAim(int i) {
     Shape& aim = aimHandle(i);
     aim.left = leftFaceLeft(aim.top);
     bench.aimHeightRatio[i] =
         (aim.top - centerg.top) / static_cast<double>(bench.apertureBottom - bench.apertureTop);
 }
 
-void Treframain::updateSourceAngle(int i) {
+void InteractionLayer::updateSourceAngle(int i) {
     const std::optional<double> direction = handleDirection(
         aimHandle(i).left - sourceHandle(i).left, aimHandle(i).top - sourceHandle(i).top);
     if (direction) {
@@ -147,15 +147,7 @@ void Treframain::updateSourceAngle(int i) {
     }
 }
 
-// A point source's three rays leave from source 1.
-void Treframain::gatherOnSourceOne() {
-    for (int i = 2; i <= 3; ++i) {
-        sourceHandle(i).top = dsh1.top;
-        sourceHandle(i).left = dsh1.left;
-    }
-}
-
-void Treframain::moveDevice(int dx, int dy) {
+void InteractionLayer::moveDevice(int dx, int dy) {
     centerg.left += dx;
     centerg.top += dy;
     for (int i = 1; i <= 3; ++i) {

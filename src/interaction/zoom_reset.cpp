@@ -3,9 +3,9 @@
 #include <string>
 
 #include "canvas/pixel.h"
-#include "shell/treframain.h"
+#include "interaction/interaction_layer.h"
 
-void Treframain::scalesbChange(Control&) {
+void InteractionLayer::scalesbChange(Control&) {
     bench.measureStep = 0;
     // The percentage is of the bar's maximum, not the magnification: 10 reads 25%.
     zoomlb.caption =
@@ -25,7 +25,7 @@ void Treframain::scalesbChange(Control&) {
     drawlensbtClick();
 }
 
-void Treframain::rdbtClick() {
+void InteractionLayer::rdbtClick() {
     // After a zoom a convex surface passes through the aperture ends again, in either
     // edition; a convex mirror gets its own rule back from the surface handler.
     const int halfAperture = bench.benchMidY - bench.apertureTop;
@@ -39,7 +39,7 @@ void Treframain::rdbtClick() {
     }
 }
 
-void Treframain::resetbtClick(Control&) {
+void InteractionLayer::resetbtClick(Control&) {
     centerg.top = planeim.height / 2 + planeim.top;
     centerg.left = planeim.width / 2 + planeim.left;
     scalesb.setPosition(kZoomUnity);

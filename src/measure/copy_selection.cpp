@@ -4,15 +4,15 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/treframain.h"
+#include "measure/measure_layer.h"
 
-void Treframain::Enablecopyselect1Click(Control&) {
+void MeasureLayer::Enablecopyselect1Click(Control&) {
     Enablecopyselect1.checked = !Enablecopyselect1.checked;
 }
 
 // A selection starts only under the default cursor: the cross cursor means the measuring
 // tool owns the clicks, and both use markX and markY.
-void Treframain::planeimMouseDown(MouseButton, int x, int y) {
+void MeasureLayer::planeimMouseDown(MouseButton, int x, int y) {
     if (!Enablecopyselect1.checked || planeim.cursor != Cursor::Arrow) {
         return;
     }
@@ -27,7 +27,7 @@ void Treframain::planeimMouseDown(MouseButton, int x, int y) {
 
 // The frame spans the start and the mouse whichever way the mouse went, and may reach past
 // the picture; nothing is redrawn.
-bool Treframain::dragCopySelection(int x, int y) {
+bool MeasureLayer::dragCopySelection(int x, int y) {
     if (!bench.selectDragging || planeim.cursor != Cursor::Arrow) {
         return false;
     }
@@ -42,7 +42,7 @@ bool Treframain::dragCopySelection(int x, int y) {
 
 // A frame without area (a click, or a drag along one line) copies nothing: the clipboard
 // keeps what it held rather than receiving an empty picture.
-void Treframain::finishCopySelection() {
+void MeasureLayer::finishCopySelection() {
     bench.selectDragging = false;
     if (!copyshape.visible) {
         return;

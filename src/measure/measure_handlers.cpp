@@ -7,8 +7,8 @@
 #include <string>
 
 #include "canvas/screen_geometry.h"
+#include "measure/measure_layer.h"
 #include "measure/measuring_tool.h"
-#include "shell/treframain.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ const char* modeCaption(const RadioButton& angleButton) {
 
 }  // namespace
 
-void Treframain::domeasurecbClick(Control&) {
+void MeasureLayer::domeasurecbClick(Control&) {
     const bool measuring = domeasurecb.checked();
     showHandlesForMeasuring(measuring);
     anslb.visible = measuring;
@@ -30,27 +30,13 @@ void Treframain::domeasurecbClick(Control&) {
     plotbtClick();
 }
 
-void Treframain::measurerbClick(Control& sender) {
+void MeasureLayer::measurerbClick(Control& sender) {
     measureMode = carriedValue(sender) == 1 ? MeasureMode::Angle : MeasureMode::Length;
     anslb.caption = modeCaption(Anglerb);
     bench.measureStep = 0;
 }
 
-// While measuring no handle lies on the bench, so that every click reaches the tool and
-// none starts a drag; the torches still show where the sources are. Switching off shows
-// the handles of the sources in use again: n sources with their aim and middle handles, or
-// in point-source mode the one source with its three aim handles.
-void Treframain::showHandlesForMeasuring(bool measuring) {
-    centerg.visible = !measuring;
-    for (int i = 1; i <= 3; ++i) {
-        const bool inUse = Pointsource1.checked || i <= sourceCount;
-        aimHandle(i).visible = !measuring && inUse;
-        sourceHandle(i).visible = !measuring && inUse && (i == 1 || !Pointsource1.checked);
-        middleHandle(i).visible = !measuring && inUse && !Pointsource1.checked;
-    }
-}
-
-void Treframain::planeimMouseMove(int x, int y) {
+void MeasureLayer::planeimMouseMove(int x, int y) {
     slideOptionsGroupAway();
     if (!dragCopySelection(x, y)) {
         showBenchHint();
@@ -61,14 +47,14 @@ void Treframain::planeimMouseMove(int x, int y) {
     }
 }
 
-void Treframain::planeimMouseUp(MouseButton, int, int) {
+void MeasureLayer::planeimMouseUp(MouseButton, int, int) {
     finishCopySelection();
     // Length cycles through three phases, Angle through four.
     const int phases = angleMode() ? kAnglePhases : kLengthPhases;
     bench.measureStep = (bench.measureStep + 1) % phases;
 }
 
-void Treframain::showBenchHint() {
+void MeasureLayer::showBenchHint() {
     if (!domeasurecb.checked()) {
         hintslb.caption = "Right click to copy image.\rSee Menus to change what is displayed";
     } else if (bench.measureStep == 0) {
@@ -85,7 +71,7 @@ void Treframain::showBenchHint() {
 // Phase 0 carries the tool with the mouse, lying to the right; phase 1 turns it towards
 // the mouse about the fixed origin. Later phases belong to the angle's second arm or
 // leave the result standing.
-void Treframain::measureAt(int x, int y) {
+void MeasureLayer::measureAt(int x, int y) {
     if (bench.measureStep == 2 && angleMode()) {
         measureAngleAt(x, y);
         return;
@@ -120,7 +106,7 @@ void Treframain::measureAt(int x, int y) {
     bench.measureFirstAngle = theta;
 }
 
-void Treframain::measureAngleAt(int x, int y) {
+void MeasureLayer::measureAngleAt(int x, int y) {
     plotbtClick();
     const Point origin{bench.markX, bench.markY};
     const double theta = bench.measureFirstAngle;

@@ -13,6 +13,23 @@ constexpr int kStartZoom = 10;
 
 }  // namespace
 
+Treframain::Treframain(Platform& platform, const CanvasFactory& makeCanvas)
+    : MeasureLayer(platform, makeCanvas) {
+    const auto on = [this](void (Treframain::*handler)(Control&)) {
+        return [this, handler](Control& sender) { (this->*handler)(sender); };
+    };
+    copy2.onClick = copy1.onClick = on(&Treframain::copy1Click);
+    print1.onClick = on(&Treframain::print1Click);
+    Print2.onClick = on(&Treframain::Print2Click);
+    PrintSetup1.onClick = on(&Treframain::PrintSetup1Click);
+    UserName1.onClick = on(&Treframain::UserName1Click);
+    MeasurementPractice1.onClick = on(&Treframain::MeasurementPractice1Click);
+    Help2.onClick = on(&Treframain::Help2Click);
+    About1.onClick = on(&Treframain::About1Click);
+    return1.onClick = on(&Treframain::return1Click);
+    FormCreate();
+}
+
 void Treframain::chooseEdition() {
     if (isRefractionEdition(platform_.executableName())) {
         Lens1Click(Lens1);

@@ -4,9 +4,9 @@
 
 #include "canvas/screen_geometry.h"
 #include "canvas/torch_icon.h"
-#include "shell/treframain.h"
+#include "sources/sources_layer.h"
 
-void Treframain::N02Click(Control& sender) {
+void SourcesLayer::N02Click(Control& sender) {
     const int sources = carriedValue(sender);
     sourceCount = sources;
     rays11.caption = "Number of &Rays (" + sender.caption + ")";
@@ -21,13 +21,13 @@ void Treframain::N02Click(Control& sender) {
 
 // While measuring no handle may lie on the bench to catch the tool's clicks, whatever
 // the number of sources chosen meanwhile.
-void Treframain::keepHandlesOffTheBenchWhileMeasuring() {
+void SourcesLayer::keepHandlesOffTheBenchWhileMeasuring() {
     if (domeasurecb.checked()) {
         showHandlesForMeasuring(true);
     }
 }
 
-void Treframain::N24Click(Control& sender) {
+void SourcesLayer::N24Click(Control& sender) {
     const int slits = carriedValue(sender);
     slitCount = slits;
     Slits11.caption = "Number of &Slits (" + std::to_string(slits) + ")";
@@ -36,13 +36,13 @@ void Treframain::N24Click(Control& sender) {
     plotbtClick();
 }
 
-void Treframain::slitsbChange(Control&) {
+void SourcesLayer::slitsbChange(Control&) {
     bench.measureStep = 0;
     slb.caption = std::to_string(slitsb.position());
-    drawlensbtClick();
+    drawlensbt.click();
 }
 
-void Treframain::Pointsource1Click(Control&) {
+void SourcesLayer::Pointsource1Click(Control&) {
     Pointsource1.checked = !Pointsource1.checked;
     sourceCount = 1;
     slitCount = 1;
@@ -69,10 +69,10 @@ void Treframain::Pointsource1Click(Control&) {
         ssh2.visible = ssh3.visible = false;
     }
     keepHandlesOffTheBenchWhileMeasuring();
-    drawlensbtClick();
+    drawlensbt.click();
 }
 
-void Treframain::flashlightbtClick() {
+void SourcesLayer::flashlightbtClick() {
     Canvas& canvas = planeCanvas();
     for (int i = 1; i <= sourceCount; ++i) {
         const Shape& source = sourceHandle(i);
@@ -82,5 +82,27 @@ void Treframain::flashlightbtClick() {
         const double direction = headingTowards({source.left, source.top}, {aim.left, aim.top});
         drawTorchIcon(canvas, lens, direction,
                       TorchLook{!Pointsource1.checked, bench.sourceColour});
+    }
+}
+
+// While measuring no handle lies on the bench, so that every click reaches the tool and
+// none starts a drag; the torches still show where the sources are. Switching off shows
+// the handles of the sources in use again: n sources with their aim and middle handles, or
+// in point-source mode the one source with its three aim handles.
+void SourcesLayer::showHandlesForMeasuring(bool measuring) {
+    centerg.visible = !measuring;
+    for (int i = 1; i <= 3; ++i) {
+        const bool inUse = Pointsource1.checked || i <= sourceCount;
+        aimHandle(i).visible = !measuring && inUse;
+        sourceHandle(i).visible = !measuring && inUse && (i == 1 || !Pointsource1.checked);
+        middleHandle(i).visible = !measuring && inUse && !Pointsource1.checked;
+    }
+}
+
+// A point source's three rays leave from source 1.
+void SourcesLayer::gatherOnSourceOne() {
+    for (int i = 2; i <= 3; ++i) {
+        sourceHandle(i).top = dsh1.top;
+        sourceHandle(i).left = dsh1.left;
     }
 }

@@ -70,14 +70,16 @@ TEST(MainMenu, shortcutsChecksVisibilityAndTagsAreAsLaidOut) {
         const MenuItem* item;
         int tag;
     };
-    const Tagged tags[] = {{&w.N02, 0},    {&w.N13, 1},    {&w.N23, 2},     {&w.N33, 3},
-                           {&w.N14, 1},    {&w.N24, 2},    {&w.N34, 3},     {&w.N42, 4},
-                           {&w.N52, 5},    {&w.Slow1, 30}, {&w.Med1, 15},   {&w.Fast1, 6},
-                           {&w.On1, 1},    {&w.Off1, 0},   {&w.Colour1, 0}, {&w.BW1, 1},
-                           {&w.rays11, 1}, {&w.Slits11, 1}};
+    const Tagged tags[] = {{&w.N02, 0}, {&w.N13, 1},    {&w.N23, 2},     {&w.N33, 3},
+                           {&w.N14, 1}, {&w.N24, 2},    {&w.N34, 3},     {&w.N42, 4},
+                           {&w.N52, 5}, {&w.Slow1, 30}, {&w.Med1, 15},   {&w.Fast1, 6},
+                           {&w.On1, 1}, {&w.Off1, 0},   {&w.Colour1, 0}, {&w.BW1, 1}};
     for (const auto& [item, tag] : tags) {
         EXPECT_EQ(item->tag, tag) << item->caption;
     }
+    // The parents show the counts chosen; the window starts with one source and one slit.
+    EXPECT_EQ(w.sourceCount, 1);
+    EXPECT_EQ(w.slitCount, 1);
 }
 
 TEST(MainWindowLayout, controlsCarryTheirTagsAndRanges) {

@@ -4,7 +4,8 @@
 // values and so holds no layout of its own.
 #include <initializer_list>
 
-#include "shell/treframain.h"
+#include "controls/handle_geometry.h"
+#include "window/main_window_controls.h"
 
 namespace {
 
@@ -30,20 +31,17 @@ void setLabel(Label& label, const char* caption, int left, int top, int width, i
 
 }  // namespace
 
-Treframain::Treframain(Platform& platform, CanvasFactory makeCanvas)
-    : platform_(platform), makeCanvas_(std::move(makeCanvas)) {
+MainWindowControls::MainWindowControls(const CanvasFactory& makeCanvas) {
     form.caption = "Refraction";
     form.setBounds(0, 0, 800, 558);
     form.clientWidth = 800;
     form.clientHeight = 558;
     buildMenus();
-    buildBenchPanel();
+    buildBenchPanel(makeCanvas);
     buildOptionsGroup();
-    wireHandlers();
-    FormCreate();
 }
 
-void Treframain::buildMenus() {
+void MainWindowControls::buildMenus() {
     setMenu(Edit1, "&Edit");
     setMenu(copy2, "&Copy");
     copy2.shortcut = "Ctrl+C";
@@ -85,13 +83,13 @@ void Treframain::buildMenus() {
                         &Extendray1, &incidentray1, &ShowGridlines1});
 
     setMenu(Options1, "&Options");
-    setMenu(rays11, "Number of &Rays (1)", 1);
+    setMenu(rays11, "Number of &Rays (1)");
     setMenu(N02, "0", 0);
     setMenu(N13, "1", 1);
     setMenu(N23, "2", 2);
     setMenu(N33, "3", 3);
     setSubItems(rays11, {&N02, &N13, &N23, &N33});
-    setMenu(Slits11, "Number of &Slits (1)", 1);
+    setMenu(Slits11, "Number of &Slits (1)");
     setMenu(N14, "1", 1);
     setMenu(N24, "2", 2);
     setMenu(N34, "3", 3);
@@ -104,7 +102,7 @@ void Treframain::buildMenus() {
     setMenu(Lens1, "Lens");
     setMenu(Mirror1, "Mirror");
     setSubItems(od1, {&Lens1, &Mirror1});
-    setMenu(cs1, "&Color Scheme (Color)", 0);
+    setMenu(cs1, "&Color Scheme (Color)");
     setMenu(Colour1, "Color", 0);
     setMenu(BW1, "B/W", 1);
     setSubItems(cs1, {&Colour1, &BW1});
@@ -113,7 +111,7 @@ void Treframain::buildMenus() {
     setMenu(Med1, "Med", 15);
     setMenu(Fast1, "Fast", 6);
     setSubItems(REdrawspeed1, {&Slow1, &Med1, &Fast1});
-    setMenu(Autohide, "&Auto Hide (Off)", 0);
+    setMenu(Autohide, "&Auto Hide (Off)");
     setMenu(On1, "On", 1);
     setMenu(Off1, "Off", 0);
     setSubItems(Autohide, {&On1, &Off1});
@@ -136,18 +134,18 @@ void Treframain::buildMenus() {
     PopupMenu1 = {&copy1, &Print2};
 }
 
-void Treframain::buildBenchPanel() {
+void MainWindowControls::buildBenchPanel(const CanvasFactory& makeCanvas) {
     Panel2.setBounds(0, 0, 801, 553);
-    Panel1.setBounds(1, 5, 797, 372);
+    Panel1.setBounds(1, 5, 797, kBenchPanelHeight);
 
     planeim.setBounds(14, 14, 769, 344);
-    planeim.canvas = makeCanvas_(planeim.width, planeim.height);
+    planeim.canvas = makeCanvas(planeim.width, planeim.height);
     lensim.setBounds(14, 14, 769, 344);
     lensim.visible = false;
-    lensim.canvas = makeCanvas_(lensim.width, lensim.height);
+    lensim.canvas = makeCanvas(lensim.width, lensim.height);
     Image1.setBounds(14, 14, 105, 105);
     Image1.visible = false;
-    Image1.canvas = makeCanvas_(Image1.width, Image1.height);
+    Image1.canvas = makeCanvas(Image1.width, Image1.height);
     copyshape.visible = false;
 
     // The handles start lined up as a Reset would leave them: three sources one eighth of
@@ -172,7 +170,7 @@ void Treframain::buildBenchPanel() {
     centerg.tag = 0;
 }
 
-void Treframain::buildOptionsGroup() {
+void MainWindowControls::buildOptionsGroup() {
     GroupBox1.caption = "Optical Properties";
     GroupBox1.setBounds(6, 384, 785, 164);
 
@@ -255,69 +253,12 @@ void Treframain::buildOptionsGroup() {
     resetbt.caption = "&Reset";
     resetbt.setBounds(652, 112, 89, 33);
 
+    for (Button* operation : {&plotbt, &drawlensbt, &flashlightbt, &rdbt}) {
+        operation->visible = false;
+    }
+
     hintsgb.caption = "Hints";
     hintsgb.setBounds(616, 100, 161, 60);
     hintsgb.visible = false;
     setLabel(hintslb, "Hints shown here.", 6, 16, 149, 40);
-}
-
-void Treframain::wireHandlers() {
-    const auto on = [this](void (Treframain::*handler)(Control&)) {
-        return [this, handler](Control& sender) { (this->*handler)(sender); };
-    };
-
-    copy2.onClick = copy1.onClick = on(&Treframain::copy1Click);
-    print1.onClick = on(&Treframain::print1Click);
-    Print2.onClick = on(&Treframain::Print2Click);
-    PrintSetup1.onClick = on(&Treframain::PrintSetup1Click);
-    Enablecopyselect1.onClick = on(&Treframain::Enablecopyselect1Click);
-    UserName1.onClick = on(&Treframain::UserName1Click);
-
-    Rectangularprism1.onClick = on(&Treframain::Rectangularprism1Click);
-    DoubleConvexLens1.onClick = on(&Treframain::DoubleConvexLens1Click);
-    DoubleConcaveLens1.onClick = on(&Treframain::DoubleConcaveLens1Click);
-    SemiCircularLeft1.onClick = on(&Treframain::SemiCircularLeft1Click);
-    SemicircularPrismRight1.onClick = on(&Treframain::SemicircularPrismRight1Click);
-    CircularLens1.onClick = on(&Treframain::CircularLens1Click);
-    PlaneMirror1.onClick = on(&Treframain::PlaneMirror1Click);
-    ConvexMirror1.onClick = on(&Treframain::ConvexMirror1Click);
-    Concavemirror1.onClick = on(&Treframain::Concavemirror1Click);
-    for (MenuItem* item : {&ShowCenters1, &ShowRefraction1, &ShowPrincipalaxis1, &ShowLightsource1,
-                           &ShowNormals1, &Extendray1, &incidentray1, &ShowGridlines1}) {
-        item->onClick = on(&Treframain::ShowCenters1Click);
-    }
-
-    for (MenuItem* item : rays11.items) {
-        item->onClick = on(&Treframain::N02Click);
-    }
-    for (MenuItem* item : Slits11.items) {
-        item->onClick = on(&Treframain::N24Click);
-    }
-    Pointsource1.onClick = on(&Treframain::Pointsource1Click);
-    Lens1.onClick = on(&Treframain::Lens1Click);
-    Mirror1.onClick = on(&Treframain::Mirror1Click);
-    Colour1.onClick = BW1.onClick = on(&Treframain::Colour1Click);
-    for (MenuItem* item : REdrawspeed1.items) {
-        item->onClick = on(&Treframain::Slow1Click);
-    }
-    On1.onClick = Off1.onClick = on(&Treframain::On1Click);
-
-    MeasurementPractice1.onClick = on(&Treframain::MeasurementPractice1Click);
-    Help2.onClick = on(&Treframain::Help2Click);
-    About1.onClick = on(&Treframain::About1Click);
-    return1.onClick = on(&Treframain::return1Click);
-
-    leftcb.onChange = leftcb.onExit = on(&Treframain::lradiussbChange);
-    rightcb.onChange = rightcb.onExit = on(&Treframain::lradiussbChange);
-    lradiussb.onChange = rradiussb.onChange = on(&Treframain::lradiussbChange);
-    widthsb.onChange = on(&Treframain::widthsbChange);
-    slitsb.onChange = on(&Treframain::slitsbChange);
-    scalesb.onChange = on(&Treframain::scalesbChange);
-    glassindex.onChange = airindex.onChange = on(&Treframain::airindexChange);
-    glassindex.onExit = airindex.onExit = on(&Treframain::airindexExit);
-    Oneclrb.onClick = threeclrb.onClick = on(&Treframain::OneclrbClick);
-    domeasurecb.onClick = on(&Treframain::domeasurecbClick);
-    measurerb.onClick = Anglerb.onClick = on(&Treframain::measurerbClick);
-    resetbt.onClick = on(&Treframain::resetbtClick);
-    taboptions.onPageChange = [this](Notebook&, int newTab) { taboptionsChange(newTab); };
 }

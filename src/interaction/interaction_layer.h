@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "devices/devices_layer.h"
+
+// The interaction layer of the main window: dragging the handles, zoom and Reset, the View
+// switches, the redraw speed, Auto Hide and the options group's hints.
+class InteractionLayer : public DevicesLayer {
+  public:
+    explicit InteractionLayer(const CanvasFactory& makeCanvas);
+
+    // Mouse coordinates are relative to the handle that receives the event.
+    void dsh1MouseDown(Shape& sender, MouseButton button, int x, int y);
+    void dsh1MouseMove(Shape& sender, int x, int y);
+    void mid1MouseMove(Shape& sender, int x, int y);
+    void centergMouseMove(Shape& sender, int x, int y);
+    void dsh1MouseUp(Shape& sender, MouseButton button, int x, int y);
+    void scalesbChange(Control& sender);
+    void rdbtClick();
+    void resetbtClick(Control& sender);
+    void ShowCenters1Click(Control& sender);
+    void Slow1Click(Control& sender);
+    void On1Click(Control& sender);
+    void Panel2MouseMove(int x, int y);
+    void resetbtMouseMove();
+    void zoomlbMouseMove();
+    void taboptionsChange(int newTab);
+
+  protected:
+    // With Auto Hide on, the options group slides away while the mouse is on the bench.
+    void slideOptionsGroupAway();
+
+  private:
+    int clampedAimTop(int top) const;
+    int leftFaceLeft(int aimTop) const;
+    void settleDraggedAim(int source);
+    void updateSourceAngle(int source);
+    void moveDevice(int dx, int dy);
+    int shownOptionsTop() const;
+    void resizeBench(int height);
+};
