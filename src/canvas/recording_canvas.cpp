@@ -27,8 +27,7 @@ void RecordingCanvas::polygon(std::span<const Point> points) {
 
 void RecordingCanvas::arc(int left, int top, int right, int bottom, int startX, int startY,
                           int endX, int endY) {
-    calls.push_back(
-        record(DrawOp::Arc, {left, top, right, bottom, startX, startY, endX, endY}));
+    calls.push_back(record(DrawOp::Arc, {left, top, right, bottom, startX, startY, endX, endY}));
 }
 
 void RecordingCanvas::textOut(int x, int y, const std::string& text) {
@@ -47,7 +46,9 @@ void RecordingCanvas::copyRect(const Rect& destRect, const Canvas&, const Rect& 
                             sourceRect.left, sourceRect.top, sourceRect.right, sourceRect.bottom}));
 }
 
-TColor RecordingCanvas::pixel(int, int) const { return colours::white; }
+TColor RecordingCanvas::pixel(int, int) const {
+    return colours::white;
+}
 
 void RecordingCanvas::resize(int width, int height) {
     width_ = width;

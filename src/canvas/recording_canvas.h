@@ -25,7 +25,7 @@ struct DrawCall {
 // A canvas that draws nothing and remembers every operation, so that a test of geometry
 // can say "the emergent ray runs from (412, 163) to (1180, 402)".
 class RecordingCanvas : public Canvas {
-public:
+  public:
     RecordingCanvas(int width = 0, int height = 0) : width_(width), height_(height) {}
 
     std::vector<DrawCall> calls;
@@ -50,10 +50,10 @@ public:
     std::vector<DrawCall> linesIn(TColor colour) const;
     void clear() { calls.clear(); }
 
-protected:
+  protected:
     void drawLine(Point from, Point to) override;
 
-private:
+  private:
     DrawCall record(DrawOp op, std::vector<int> args) const;
     int width_;
     int height_;

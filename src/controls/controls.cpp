@@ -52,7 +52,9 @@ void CheckBox::setChecked(bool value) {
     }
 }
 
-void CheckBox::userClick() { setChecked(!checked_); }
+void CheckBox::userClick() {
+    setChecked(!checked_);
+}
 
 void RadioGroup::add(RadioButton& button) {
     buttons_.push_back(&button);

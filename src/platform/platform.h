@@ -19,7 +19,7 @@ struct ScreenSize {
 // Everything a window model needs from the desktop that it cannot do itself. The
 // program implements it with Qt; tests use a recording fake.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The running executable's file name, without its folder (from argv[0]).

@@ -27,7 +27,7 @@ struct RecordedPrintJob {
 
 // The platform port for tests: remembers every request and answers with set values.
 class RecordingPlatform : public Platform {
-public:
+  public:
     std::string executable = "Lumivex";
     ScreenSize screen{1280, 1024};
     std::uint64_t seed = 1;

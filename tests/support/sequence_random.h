@@ -9,7 +9,7 @@
 
 // Hands out the given draws in order, starting again at the first when they run out.
 class SequenceRandom : public RandomSource {
-public:
+  public:
     explicit SequenceRandom(std::vector<double> draws) : draws_(std::move(draws)) {}
     double next() override {
         const double value = draws_.empty() ? 0.0 : draws_[index_ % draws_.size()];
@@ -18,7 +18,7 @@ public:
     }
     std::size_t drawsTaken() const { return index_; }
 
-private:
+  private:
     std::vector<double> draws_;
     std::size_t index_ = 0;
 };
