@@ -8,6 +8,7 @@
 #include <string>
 
 #include "canvas/pixel.h"
+#include "practice/grade.h"
 #include "practice/practice_geometry.h"
 #include "practice/protractor_exercise.h"
 #include "practice/ray_movement_exercise.h"
@@ -39,10 +40,7 @@ constexpr double kRulerClose = 5;
 constexpr double kRayAngleTolerance = 0.03;
 constexpr int kRayPositionTolerance = 3;
 
-const std::string kProtractorPraise = "Right!\rWell done!";
-const std::string kPraise = "Right!\rWell Done!";
-const std::string kNearly = "Right!\rBut can you get the answer\ra little closer?";
-const std::string kWrong = "Oops!\rTry again!";
+constexpr std::string_view kProtractorPraise = "Right!\rWell done!";
 
 const std::string kDirectionHint = "Adjust the ray\u00B4s angle of incidence.";
 const std::string kHitPointHint = "Adjust the point where the ray hits the interface.";
@@ -207,13 +205,13 @@ void TProfrm::nextbtClick() {
 void TProfrm::CheckbtClick() {
     switch (page()) {
         case kProtractorPage:
-            checkProtractor();
+            announce(platform_, checkProtractor());
             break;
         case kRulerPage:
-            checkRuler();
+            announce(platform_, checkRuler());
             break;
         default:
-            checkRayMovement();
+            announce(platform_, checkRayMovement());
             break;
     }
 }
@@ -503,40 +501,24 @@ Point TProfrm::handleCentre(const Shape& handle) const {
     return {handle.left - proim.left + 2, handle.top - proim.top + 2};
 }
 
-void TProfrm::checkProtractor() {
+Verdict TProfrm::checkProtractor() const {
     const double reading = anggb.tag == 2 ? supplementReading : toolReading;
     const double error = linerb.checked() ? std::fabs(reading - exerciseAngle)
                                           : std::fabs(std::fabs(90 - exerciseAngle) - reading);
-    if (error < kProtractorRight) {
-        platform_.messageBox(kProtractorPraise, "Information", MessageIcon::Information);
-    } else if (error < kProtractorClose) {
-        platform_.messageBox(kNearly, "Warning", MessageIcon::Warning);
-    } else {
-        platform_.messageBox(kWrong, "Error", MessageIcon::Error);
-    }
+    return {gradeOfError(error, kProtractorRight, kProtractorClose), kProtractorPraise};
 }
 
-void TProfrm::checkRuler() {
+Verdict TProfrm::checkRuler() const {
     const double error = std::fabs(toolReading - exerciseLength);
-    if (error < kRulerRight) {
-        platform_.messageBox(kPraise, "Information", MessageIcon::Information);
-    } else if (error < kRulerClose) {
-        platform_.messageBox(kNearly, "Warning", MessageIcon::Warning);
-    } else {
-        platform_.messageBox(kWrong, "Error", MessageIcon::Error);
-    }
+    return {gradeOfError(error, kRulerRight, kRulerClose), kWellDone};
 }
 
-void TProfrm::checkRayMovement() {
+Verdict TProfrm::checkRayMovement() const {
     const double angle = principalSlope(dsh.top - lsh.top, dsh.left - lsh.left);
     const int lineX = csh.left - proim.left + 2;
     const int hitY = lsh.top - proim.top + 2;
     const bool right = std::fabs(angle - exerciseAngle) < kRayAngleTolerance &&
                        std::abs(lineX - targetLineX) < kRayPositionTolerance &&
                        std::abs(hitY - truncPixel(exerciseLength)) < kRayPositionTolerance;
-    if (right) {
-        platform_.messageBox(kPraise, "Information", MessageIcon::Information);
-    } else {
-        platform_.messageBox(kWrong, "Error", MessageIcon::Error);
-    }
+    return {right ? Grade::Right : Grade::Wrong, kWellDone};
 }

@@ -7,6 +7,7 @@
 #include "controls/controls.h"
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "practice/grade.h"
 
 // The "Measurement Practice" window: protractor, ruler and ray-movement drills on generated
 // exercises, judged by Check. The program creates it once at start and shows it modally as
@@ -126,8 +127,8 @@ class TProfrm {
     void protractorMouseMove(int X, int Y);
     void rulerMouseMove(int X, int Y);
     void drawRayMovementFigure();
-    void checkProtractor();
-    void checkRuler();
-    void checkRayMovement();
+    Verdict checkProtractor() const;
+    Verdict checkRuler() const;
+    Verdict checkRayMovement() const;
     Point handleCentre(const Shape& handle) const;
 };
