@@ -54,6 +54,46 @@ TEST(PracticeWindow, theProtractorToolCyclesThroughFourStatesAndTheRulerThroughT
     }
 }
 
+TEST(PracticeWindow, theHiddenFirstMethodFreezesTheProtractorOneClickEarlier) {
+    PracticeWindow practice;
+    practice.window.m1rbClick();
+    for (const int state : {1, 2, 0}) {
+        practice.clickPicture(10, 10);
+        EXPECT_EQ(practice.window.tool.state, state);
+    }
+    practice.clickPicture(10, 10);
+    practice.clickPicture(10, 10);
+    practice.canvas().clear();
+    practice.window.proimMouseMove(50, 50);  // state 2 is now the frozen one
+    EXPECT_TRUE(practice.canvas().calls.empty());
+
+    practice.window.m2rbClick();
+    for (const int state : {3, 0}) {
+        practice.clickPicture(10, 10);
+        EXPECT_EQ(practice.window.tool.state, state);
+    }
+}
+
+TEST(PracticeWindow, theRulerPageTakesOverTheToolWhereTheProtractorLeftIt) {
+    PracticeWindow practice;
+    practice.window.proimMouseMove(100, 100);
+    practice.clickPicture(100, 100);
+    practice.window.proimMouseMove(150, 100);
+    practice.clickPicture(150, 100);
+    practice.window.proimMouseMove(150, 50);  // reads 45 degrees
+
+    practice.canvas().clear();
+    practice.window.practicenb.setPageIndex(1);
+    const auto grey = practice.canvas().linesIn(colours::grey);
+    ASSERT_FALSE(grey.empty());
+    EXPECT_EQ(segment(grey[0]),
+              (std::vector<int>{100, 100, 900, 100}));  // the ruler's edge from the centre
+
+    practice.window.ruler.exercise.exerciseLength = 45;
+    practice.window.CheckbtClick();
+    EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Information);
+}
+
 TEST(PracticeWindow, changingPageGeneratesAnExerciseForTheNewPage) {
     PracticeWindow practice({0.25, 0.5, 0.75, 0.5, 0.5, 0.0});
     TProfrm& window = practice.window;
