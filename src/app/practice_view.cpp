@@ -31,7 +31,7 @@ QIcon tickGlyph() {
     QPixmap pixmap(kGlyphSize, kGlyphSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    QPen pen(QColor(0, 128, 0), 3);
+    QPen pen(toQColor(colours::green), 3);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
@@ -96,7 +96,8 @@ void PracticeView::buildPictureArea(QWidget* panel) {
     const std::pair<Shape*, const char*> handles[] = {
         {&model_.csh, "csh"}, {&model_.msh, "msh"}, {&model_.lsh, "lsh"}, {&model_.dsh, "dsh"}};
     for (const auto& [shape, name] : handles) {
-        const HandleLook look{shape->kind, toQColor(model_.handleOutline(*shape)), Qt::white};
+        const HandleLook look{shape->kind, toQColor(model_.handleOutline(*shape)),
+                              toQColor(colours::white)};
         auto* handle = named(new HandleWidget(look, panel), name);
         binder_.bindPlain(*shape, handle);
         Shape& sender = *shape;

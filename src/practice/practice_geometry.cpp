@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "canvas/pixel.h"
 #include "controls/number_text.h"
 
 using std::numbers::pi;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "practice/ray_movement_exercise.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
 
 #include "canvas/pixel.h"
+#include "canvas/screen_geometry.h"
 #include "canvas/torch_icon.h"
-#include "practice/practice_geometry.h"
 
 using std::numbers::pi;
 

@@ -1,53 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "practice/tprofrm.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
+#include <cstddef>
 #include <initializer_list>
-#include <numbers>
 #include <string>
 
-#include "canvas/pixel.h"
-#include "practice/practice_geometry.h"
-#include "practice/protractor_exercise.h"
-#include "practice/ray_movement_exercise.h"
-#include "practice/ruler_exercise.h"
-
-using std::numbers::pi;
+#include "controls/handle_geometry.h"
 
 namespace {
 
 constexpr int kProtractorPage = 0;
-constexpr int kRulerPage = 1;
-constexpr int kRayMovementPage = 2;
-
-constexpr int kToolAimOffset = 20;
-constexpr int kRulerToolStates = 3;
-constexpr int kMinimumHandleGap = 15;
-constexpr int kLineHandleBelowHitPoint = 7;
-constexpr double kRayStartInset = 40;
-constexpr int kSubExercises = 4;
-constexpr int kLineShiftPerStep = 20;
-constexpr int kLineShift = 5;
-constexpr int kHitPointShiftPerStep = 15;
-constexpr int kHitPointShift = 5;
-
-constexpr double kProtractorRight = 1.5;
-constexpr double kProtractorClose = 3;
-constexpr double kRulerRight = 3;
-constexpr double kRulerClose = 5;
-constexpr double kRayAngleTolerance = 0.03;
-constexpr int kRayPositionTolerance = 3;
-
-const std::string kProtractorPraise = "Right!\rWell done!";
-const std::string kPraise = "Right!\rWell Done!";
-const std::string kNearly = "Right!\rBut can you get the answer\ra little closer?";
-const std::string kWrong = "Oops!\rTry again!";
-
-const std::string kDirectionHint = "Adjust the ray\u00B4s angle of incidence.";
-const std::string kHitPointHint = "Adjust the point where the ray hits the interface.";
-const std::string kMidpointHint = "Adjust the ray\u00B4s position preserving the angle.";
-const std::string kLineHint = "Adjust to move entire structure.";
 
 void place(Control& control, int left, int top, int width, int height,
            const std::string& caption = {}) {
@@ -65,8 +28,14 @@ void groupRadios(RadioGroup& group, std::initializer_list<RadioButton*> buttons,
     checked.setChecked(true);
 }
 
+// Where a handler's effect depends on the button that ran it, the button carries the value
+// in its Tag.
+int tagCarriedBy(const Control& sender) {
+    return sender.tag;
+}
+
 void placeHandle(Shape& handle, int left, int top, ShapeKind kind) {
-    handle.setBounds(left, top, 5, 5);
+    handle.setBounds(left, top, kHandleSize, kHandleSize);
     handle.kind = kind;
     handle.visible = false;
 }
@@ -74,7 +43,12 @@ void placeHandle(Shape& handle, int left, int top, ShapeKind kind) {
 }  // namespace
 
 TProfrm::TProfrm(Platform& platform, RandomSource& random, const CanvasFactory& makeCanvas)
-    : platform_(platform), random_(random) {
+    : protractor(proim, figureCentre, tool, random, linerb, Ang1rb, ang2rb),
+      ruler(proim, figureCentre, tool, random, wavefrontrb, pandlrb, anallb),
+      rayMovement(proim, {csh, msh, lsh, dsh}, hintlb, ruler, random),
+      platform_(platform),
+      pages_{&protractor, &ruler, &rayMovement},
+      currentPage_(&protractor) {
     layOut();
     proim.canvas = makeCanvas(proim.width, proim.height);
     connectHandlers();
@@ -110,7 +84,7 @@ void TProfrm::layOut() {
     GroupBox1.visible = false;
     place(m1rb, 8, 20, 89, 17, "Method1");
     place(m2rb, 112, 20, 89, 17, "Method 2");
-    m2rb.tag = 3;
+    m2rb.tag = ProtractorPage::kMethodTwoLastState;
     groupRadios(measureMethods_, {&m1rb, &m2rb}, m2rb);
 
     place(Label1, 216, 8, 110, 17, "Find the Angle:");
@@ -118,11 +92,10 @@ void TProfrm::layOut() {
     place(linerb, 232, 56, 150, 17, "Between Two Lines");
     groupRadios(findTheAngle_, {&Normalrb, &linerb}, linerb);
     place(anggb, 16, 16, 185, 49, "The angle is");
-    anggb.tag = 1;
     place(Ang1rb, 8, 24, 88, 17, " 0.0\u00B0");
-    Ang1rb.tag = 1;
+    Ang1rb.tag = static_cast<int>(AngleReading::FromZeroEnd);
     place(ang2rb, 104, 24, 76, 17, " 180.0\u00B0");
-    ang2rb.tag = 2;
+    ang2rb.tag = static_cast<int>(AngleReading::FromOtherEnd);
     groupRadios(angleReadings_, {&Ang1rb, &ang2rb}, Ang1rb);
 
     place(Label2, 80, 8, 176, 17, "Measure length between:");
@@ -160,62 +133,37 @@ void TProfrm::connectHandlers() {
 
 void TProfrm::FormCreate() {
     // The generator was seeded from the clock by whoever made it, once for the whole run.
-    figureCentreX = proim.width / 2;
-    figureCentreY = proim.height / 2;
-    generateProtractorExercise();
-    setToolState(0);
+    figureCentre = {proim.width / 2, proim.height / 2};
+    protractor.generate();
+    tool.startOver();
     plotbtClick();
 }
 
 void TProfrm::FormActivate() {
     practicenb.setPageIndex(kProtractorPage);
-    setToolState(0);
+    tool.startOver();
     plotbtClick();
 }
 
 void TProfrm::practicenbChange(int NewTab) {
-    practicenb.tag = NewTab;
-    resetbt.tag = -1;
-    const bool rayMovement = NewTab == kRayMovementPage;
-    proim.cursor = rayMovement ? Cursor::Arrow : Cursor::Cross;
-    if (rayMovement) {
-        resetbtClick();
-    }
-    for (Shape* handle : {&csh, &msh, &lsh, &dsh}) {
-        handle->visible = rayMovement;
-    }
+    currentPage_ = pages_.at(static_cast<std::size_t>(NewTab));
+    // Any page change starts the ray exercises over, so the page always opens on the first.
+    rayMovement.startSubExercisesOver();
+    proim.cursor = currentPage().pictureCursor();
+    currentPage().enter();
+    showHandles(currentPage().showsHandles());
     nextbtClick();
     plotbtClick();
 }
 
 void TProfrm::nextbtClick() {
-    switch (page()) {
-        case kProtractorPage:
-            generateProtractorExercise();
-            break;
-        case kRulerPage:
-            generateRulerExercise();
-            break;
-        default:
-            generateRayMovementExercise();
-            break;
-    }
-    setToolState(0);
+    currentPage().generate();
+    tool.startOver();
     plotbtClick();
 }
 
 void TProfrm::CheckbtClick() {
-    switch (page()) {
-        case kProtractorPage:
-            checkProtractor();
-            break;
-        case kRulerPage:
-            checkRuler();
-            break;
-        default:
-            checkRayMovement();
-            break;
-    }
+    announce(platform_, currentPage().check());
 }
 
 void TProfrm::ReturnbtClick() {
@@ -225,7 +173,7 @@ void TProfrm::ReturnbtClick() {
 }
 
 void TProfrm::NormalrbClick() {
-    setToolState(0);
+    tool.startOver();
     nextbtClick();
     plotbtClick();
 }
@@ -236,145 +184,58 @@ void TProfrm::wavefrontrbClick() {
 }
 
 void TProfrm::Ang1rbClick(Control& sender) {
-    anggb.tag = sender.tag;
+    protractor.chosenReading = static_cast<AngleReading>(tagCarriedBy(sender));
 }
 
 void TProfrm::m1rbClick() {
-    m2rb.tag = 2;
+    protractor.lastToolState = ProtractorPage::kMethodOneLastState;
 }
 
 void TProfrm::m2rbClick() {
-    m2rb.tag = 3;
+    protractor.lastToolState = tagCarriedBy(m2rb);
 }
 
-void TProfrm::proimMouseDown(MouseButton, int X, int Y) {
-    // Only the first measuring method, which the window never offers, places the centre on
-    // a press rather than a release.
-    if (!m1rb.checked()) {
-        return;
-    }
-    handleHeld = true;
-    if (proim.tag == 1) {
-        toolOriginX = X;
-        toolOriginY = Y;
-    }
+void TProfrm::proimMouseDown(MouseButton, int, int) {
+    // The tool moves on when the button is released, not when it is pressed.
 }
 
 void TProfrm::proimMouseMove(int X, int Y) {
     hintlb.caption.clear();
-    if (page() == kProtractorPage) {
-        protractorMouseMove(X, Y);
-    } else {
-        rulerMouseMove(X, Y);
-    }
+    currentPage().pictureMouseMove({X, Y});
 }
 
 void TProfrm::proimMouseUp(MouseButton, int, int) {
-    const int states = page() == kProtractorPage ? m2rb.tag + 1 : kRulerToolStates;
-    setToolState((proim.tag + 1) % states);
-    handleHeld = false;
+    tool.advance(currentPage().toolStates());
+    rayMovement.releaseHandle();
 }
 
 void TProfrm::plotbtClick() {
-    const Point centre{figureCentreX, figureCentreY};
-    switch (page()) {
-        case kProtractorPage:
-            drawProtractorFigure(picture(), centre, {exerciseAngle, exerciseRotation},
-                                 linerb.checked());
-            break;
-        case kRulerPage: {
-            const RulerFigure figure = wavefrontrb.checked() ? RulerFigure::Wavefronts
-                                       : pandlrb.checked()   ? RulerFigure::PointAndLine
-                                                             : RulerFigure::TwoPoints;
-            drawRulerFigure(picture(), centre, {exerciseAngle, exerciseLength}, figure);
-            rulerbtClick();
-            break;
-        }
-        default:
-            drawRayMovementFigure();
-            break;
-    }
-}
-
-void TProfrm::rulerbtClick() {
-    drawRuler(picture(), {toolOriginX, toolOriginY}, {toolAimX, toolAimY}, savedToolAngle);
-}
-
-void TProfrm::finalbtClick() {
-    drawRayTarget(picture(), targetLineX, exerciseAngle, exerciseLength);
-}
-
-void TProfrm::flashbtClick() {
-    const Point lens{dsh.left - proim.left + 3, dsh.top - proim.top + 3};
-    drawTorch(picture(), lens, principalSlope(dsh.top - lsh.top, dsh.left - lsh.left));
+    currentPage().draw();
 }
 
 void TProfrm::resetbtClick() {
-    const int width = proim.width;
-    const int height = proim.height;
-    const double a = resetbt.tag == 1 ? exerciseAngle : 0.0;
-    const double rayLength = width / 2.0 - kRayStartInset;
-    lsh.top = height / 2;
-    lsh.left = 2 * (width / 3);
-    csh.left = lsh.left;
-    csh.top = height / 2 + kLineHandleBelowHitPoint;
-    dsh.top = lsh.top - truncPixel(std::sin(a) * rayLength);
-    dsh.left = lsh.left - truncPixel(std::cos(a) * rayLength);
-    msh.top = (lsh.top + dsh.top) / 2;
-    msh.left = (lsh.left + dsh.left) / 2;
+    rayMovement.resetHandles();
     plotbtClick();
 }
 
 void TProfrm::dshMouseDown(Shape&, MouseButton, int, int) {
-    handleHeld = true;
+    rayMovement.holdHandle();
 }
 
 void TProfrm::dshMouseUp(Shape&, MouseButton, int, int) {
-    handleHeld = false;
+    rayMovement.releaseHandle();
 }
 
 void TProfrm::dshMouseMove(Shape& sender, int X, int Y) {
-    hintlb.caption = &sender == &dsh ? kDirectionHint : kHitPointHint;
-    if (!handleHeld) {
-        return;
+    if (rayMovement.moveRayEnd(sender, {X, Y})) {
+        plotbtClick();
     }
-    sender.top += Y;
-    if (&sender == &dsh) {
-        sender.left += X;
-    }
-    // The torch must stay on the near side of the interface.
-    if (dsh.left > lsh.left - kMinimumHandleGap) {
-        dsh.left = lsh.left - kMinimumHandleGap;
-    }
-    msh.top = (dsh.top + lsh.top) / 2;
-    msh.left = (dsh.left + lsh.left) / 2;
-    plotbtClick();
 }
 
 void TProfrm::mshMouseMove(Shape& sender, int X, int Y) {
-    hintlb.caption = &sender == &msh ? kMidpointHint : kLineHint;
-    if (!handleHeld) {
-        return;
+    if (rayMovement.moveCarryingHandle(sender, {X, Y})) {
+        plotbtClick();
     }
-    struct Carried {
-        Shape* handle;
-        int dx;
-        int dy;
-    };
-    Carried carried[] = {{&dsh, 0, 0}, {&msh, 0, 0}, {&lsh, 0, 0}};
-    for (Carried& c : carried) {
-        c.dx = sender.left - c.handle->left;
-        c.dy = sender.top - c.handle->top;
-    }
-    sender.top += Y;
-    if (&sender == &csh) {
-        sender.left += X;
-    }
-    for (const Carried& c : carried) {
-        c.handle->left = sender.left - c.dx;
-        c.handle->top = sender.top - c.dy;
-    }
-    plotbtClick();
 }
 
 void TProfrm::handleMouseMove(Shape& sender, int X, int Y) {
@@ -385,158 +246,16 @@ void TProfrm::handleMouseMove(Shape& sender, int X, int Y) {
     }
 }
 
+void TProfrm::showHandles(bool visible) {
+    for (Shape* handle : {&csh, &msh, &lsh, &dsh}) {
+        handle->visible = visible;
+    }
+}
+
 TColor TProfrm::handleOutline(const Shape& handle) const {
     return &handle == &csh ? colours::red : colours::black;
 }
 
-void TProfrm::generateProtractorExercise() {
-    const ProtractorExercise exercise = ::generateProtractorExercise(random_);
-    exerciseAngle = exercise.exerciseAngle;
-    exerciseRotation = exercise.exerciseRotation;
-}
-
-void TProfrm::generateRulerExercise() {
-    const RulerExercise exercise = ::generateRulerExercise(random_, proim.height);
-    exerciseAngle = exercise.exerciseAngle;
-    exerciseLength = exercise.exerciseLength;
-}
-
-void TProfrm::generateRayMovementExercise() {
-    resetbt.tag = (resetbt.tag + 1) % kSubExercises;
-    targetLineX = 2 * (proim.width / 3) - proim.left + 2;
-    switch (resetbt.tag) {
-        case 0:
-            exerciseAngle = targetRayAngle(exerciseStep(random_));
-            exerciseLength = lsh.top - proim.top + 2;
-            break;
-        case 3:
-            targetLineX += exerciseStep(random_) * kLineShiftPerStep + kLineShift;
-            [[fallthrough]];
-        default:
-            // Placed from where the student left the hit point, in Panel1's coordinates.
-            exerciseAngle = targetRayAngle(exerciseStep(random_));
-            exerciseLength =
-                exerciseStep(random_) * kHitPointShiftPerStep + kHitPointShift + lsh.top;
-            break;
-    }
-    resetbtClick();
-}
-
-void TProfrm::protractorMouseMove(int X, int Y) {
-    const int toolState = proim.tag;
-    if (toolState == m2rb.tag) {
-        return;
-    }
-    plotbtClick();
-    if (toolState == 0 || toolState == 1) {
-        if (toolState == 0) {
-            toolOriginX = X;
-            toolOriginY = Y;
-        }
-        const Point origin{toolOriginX, toolOriginY};
-        const Point aim = toolState == 0 ? Point{X + kToolAimOffset, Y} : Point{X, Y};
-        toolAngle = directionTowards(aim, origin);
-        toolAimX = aim.x;
-        toolAimY = aim.y;
-        savedToolAngle = toolAngle;
-        plotbtClick();
-        drawMovingProtractor(picture(), origin, aim, toolAngle);
-        return;
-    }
-    if (toolState != 2) {
-        return;
-    }
-    const Point origin{toolOriginX, toolOriginY};
-    toolAngle = savedToolAngle;
-    drawFixedProtractor(picture(), origin, {toolAimX, toolAimY}, toolAngle);
-    const double pointer = directionTowards({X, Y}, origin);
-    const double angle = pointerAngle(toolAngle, pointer);
-    Ang1rb.caption = angleReadingText(angle);
-    if (!pointerOnScale(angle)) {
-        return;
-    }
-    toolReading = angle * 180 / pi;
-    drawProtractorPointer(picture(), origin, pointer);
-    const double supplement = pi - angle;
-    supplementReading = supplement * 180 / pi;
-    ang2rb.caption = angleReadingText(supplement);
-}
-
-void TProfrm::rulerMouseMove(int X, int Y) {
-    Point aim{toolAimX, toolAimY};
-    if (proim.tag == 0) {
-        toolOriginX = X;
-        toolOriginY = Y;
-        aim = {X + kToolAimOffset, Y};
-    } else if (proim.tag == 1) {
-        aim = {X, Y};
-    }
-    const Point origin{toolOriginX, toolOriginY};
-    toolAngle = rulerDirectionTowards(aim, origin);
-    toolAimX = aim.x;
-    toolAimY = aim.y;
-    savedToolAngle = toolAngle;
-    plotbtClick();
-    const double dx = origin.x - aim.x;
-    const double dy = origin.y - aim.y;
-    const double distance = std::sqrt(dx * dx + dy * dy);
-    toolReading = distance;
-    anallb.caption = distanceCaption(distance);
-}
-
-void TProfrm::drawRayMovementFigure() {
-    Canvas& canvas = picture();
-    clearToWhite(canvas);
-    canvas.pen.width = 2;
-    finalbtClick();
-    canvas.pen.color = colours::black;
-    const int lineX = csh.left - proim.left + 2;
-    strokeLine(canvas, {lineX, 0}, {lineX, proim.height});
-    canvas.pen.color = colours::red;
-    strokeLine(canvas, handleCentre(lsh), handleCentre(dsh));
-    canvas.pen.width = 1;
-    canvas.brush.color = canvas.pen.color;
-    flashbtClick();
-}
-
-Point TProfrm::handleCentre(const Shape& handle) const {
-    return {handle.left - proim.left + 2, handle.top - proim.top + 2};
-}
-
-void TProfrm::checkProtractor() {
-    const double reading = anggb.tag == 2 ? supplementReading : toolReading;
-    const double error = linerb.checked() ? std::fabs(reading - exerciseAngle)
-                                          : std::fabs(std::fabs(90 - exerciseAngle) - reading);
-    if (error < kProtractorRight) {
-        platform_.messageBox(kProtractorPraise, "Information", MessageIcon::Information);
-    } else if (error < kProtractorClose) {
-        platform_.messageBox(kNearly, "Warning", MessageIcon::Warning);
-    } else {
-        platform_.messageBox(kWrong, "Error", MessageIcon::Error);
-    }
-}
-
-void TProfrm::checkRuler() {
-    const double error = std::fabs(toolReading - exerciseLength);
-    if (error < kRulerRight) {
-        platform_.messageBox(kPraise, "Information", MessageIcon::Information);
-    } else if (error < kRulerClose) {
-        platform_.messageBox(kNearly, "Warning", MessageIcon::Warning);
-    } else {
-        platform_.messageBox(kWrong, "Error", MessageIcon::Error);
-    }
-}
-
-void TProfrm::checkRayMovement() {
-    const double angle = principalSlope(dsh.top - lsh.top, dsh.left - lsh.left);
-    const int lineX = csh.left - proim.left + 2;
-    const int hitY = lsh.top - proim.top + 2;
-    const bool right = std::fabs(angle - exerciseAngle) < kRayAngleTolerance &&
-                       std::abs(lineX - targetLineX) < kRayPositionTolerance &&
-                       std::abs(hitY - truncPixel(exerciseLength)) < kRayPositionTolerance;
-    if (right) {
-        platform_.messageBox(kPraise, "Information", MessageIcon::Information);
-    } else {
-        platform_.messageBox(kWrong, "Error", MessageIcon::Error);
-    }
+int TProfrm::currentPageIndex() const {
+    return static_cast<int>(std::ranges::find(pages_, currentPage_) - pages_.begin());
 }

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include "canvas/canvas_factory.h"
 #include "controls/controls.h"
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "practice/on_screen_tool.h"
+#include "practice/practice_page.h"
+#include "practice/protractor_page.h"
+#include "practice/ray_movement_page.h"
+#include "practice/ruler_page.h"
 
 // The "Measurement Practice" window: protractor, ruler and ray-movement drills on generated
 // exercises, judged by Check. The program creates it once at start and shows it modally as
-// often as the user asks; everything here survives closing it.
+// often as the user asks; everything here survives closing it. The window keeps the layout
+// and hands each event to the page that is showing; the pages share the on-screen tool.
 class TProfrm {
   public:
     TProfrm(Platform& platform, RandomSource& random, const CanvasFactory& makeCanvas);
@@ -20,27 +27,27 @@ class TProfrm {
     // notebook page.
     Form form;
     Panel Panel1;
-    Picture proim;  // Tag: the on-screen tool's state
-    Shape csh;      // line handle
-    Shape msh;      // midpoint handle
-    Shape lsh;      // hit-point handle
-    Shape dsh;      // direction handle
+    Picture proim;
+    Shape csh;  // line handle
+    Shape msh;  // midpoint handle
+    Shape lsh;  // hit-point handle
+    Shape dsh;  // direction handle
     Panel Panel2;
-    Notebook practicenb;  // Tag: the page the handlers work on
+    Notebook practicenb;
     Button Checkbt;
     Button nextbt;
     Button Returnbt;
-    Button resetbt;  // never shown; Tag: the Ray Movement sub-exercise, −1 before the first
+    Button resetbt;  // never shown
     GroupBox GroupBox1;
     RadioButton m1rb;
-    RadioButton m2rb;  // Tag: the last protractor tool state
+    RadioButton m2rb;  // Tag: the last protractor tool state with this method
     // "&Protractor" page
     Label Label1;
     RadioButton Normalrb;
     RadioButton linerb;
-    GroupBox anggb;  // Tag: 1 when the answer is Ang1rb's reading, 2 for ang2rb's
-    RadioButton Ang1rb;
-    RadioButton ang2rb;
+    GroupBox anggb;
+    RadioButton Ang1rb;  // Tag: the reading it chooses
+    RadioButton ang2rb;  // Tag: the reading it chooses
     // "&Ruler" page
     Label Label2;
     Label anallb;
@@ -51,22 +58,12 @@ class TProfrm {
     Label Label3;
     Label hintlb;
 
-    // State shared by the three pages.
-    int figureCentreX = 0;
-    int figureCentreY = 0;
-    double exerciseAngle = 0;
-    double exerciseRotation = 0;
-    double exerciseLength = 0;
-    int targetLineX = 0;
-    int toolOriginX = 0;
-    int toolOriginY = 0;
-    int toolAimX = 0;
-    int toolAimY = 0;
-    double toolAngle = 0;
-    double savedToolAngle = 0;
-    double toolReading = 0;
-    double supplementReading = 0;
-    bool handleHeld = false;
+    // The centre of the protractor and ruler figures, the middle of the picture.
+    Point figureCentre;
+    OnScreenTool tool;
+    ProtractorPage protractor;
+    RulerPage ruler;
+    RayMovementPage rayMovement;
 
     // Set by the view: Return asks it to close the window.
     std::function<void()> closeRequested;
@@ -97,37 +94,27 @@ class TProfrm {
     // The mouse-move handler the layout gives this handle.
     void handleMouseMove(Shape& sender, int X, int Y);
 
-    // The hidden buttons: operations other handlers run.
+    // The hidden buttons, operations other handlers run: redraw the page that is showing,
+    // and put the ray's handles back where an exercise starts them, then redraw.
     void plotbtClick();
-    void rulerbtClick();
-    void finalbtClick();
-    void flashbtClick();
     void resetbtClick();
 
     Canvas& picture() { return *proim.canvas; }
     TColor handleOutline(const Shape& handle) const;
+    // The notebook page the handlers work on.
+    int currentPageIndex() const;
 
   private:
     Platform& platform_;
-    RandomSource& random_;
     RadioGroup findTheAngle_;
     RadioGroup angleReadings_;
     RadioGroup rulerFigures_;
     RadioGroup measureMethods_;
+    std::array<PracticePage*, 3> pages_;
+    PracticePage* currentPage_;
 
     void layOut();
     void connectHandlers();
-    int page() const { return practicenb.tag; }
-    void setToolState(int state) { proim.tag = state; }
-
-    void generateProtractorExercise();
-    void generateRulerExercise();
-    void generateRayMovementExercise();
-    void protractorMouseMove(int X, int Y);
-    void rulerMouseMove(int X, int Y);
-    void drawRayMovementFigure();
-    void checkProtractor();
-    void checkRuler();
-    void checkRayMovement();
-    Point handleCentre(const Shape& handle) const;
+    PracticePage& currentPage() { return *currentPage_; }
+    void showHandles(bool visible);
 };

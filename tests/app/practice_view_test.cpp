@@ -82,7 +82,7 @@ TEST(PracticeView, buttonsAndRadioButtonsRunTheirHandlers) {
     EXPECT_EQ(practice.random.drawsTaken(), draws + 2);
 
     practice.widget<QRadioButton>("ang2rb").click();
-    EXPECT_EQ(practice.model.anggb.tag, 2);
+    EXPECT_EQ(static_cast<int>(practice.model.protractor.chosenReading), 2);
     EXPECT_TRUE(practice.widget<QRadioButton>("ang2rb").isChecked());
     EXPECT_FALSE(practice.widget<QRadioButton>("Ang1rb").isChecked());
 
@@ -118,7 +118,7 @@ TEST(PracticeView, draggingAHandleMovesItInTheModelAndOnScreen) {
     EXPECT_EQ(practice.model.dsh.top, 102);
     EXPECT_EQ(direction.geometry(), QRect(108, 102, 5, 5));
     EXPECT_EQ(practice.widget<QWidget>("msh").geometry().topLeft(), QPoint(186, 112));
-    EXPECT_FALSE(practice.model.handleHeld);
+    EXPECT_FALSE(practice.model.rayMovement.handleHeld);
     EXPECT_EQ(practice.widget<QLabel>("hintlb").text(),
               QString::fromUtf8("Adjust the ray\u00B4s angle of incidence."));
 }

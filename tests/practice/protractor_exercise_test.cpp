@@ -103,8 +103,9 @@ TEST(ProtractorTool, readsThePointerFromEitherEndOfTheScale) {
     for (const Case& c : cases) {
         PlacedProtractor practice;
         practice.window.proimMouseMove(c.mouse.x, c.mouse.y);
-        EXPECT_NEAR(practice.window.toolReading, c.reading, kDegreeTolerance) << c.name;
-        EXPECT_NEAR(practice.window.supplementReading, 180 - c.reading, kDegreeTolerance) << c.name;
+        EXPECT_NEAR(practice.window.tool.reading, c.reading, kDegreeTolerance) << c.name;
+        EXPECT_NEAR(practice.window.protractor.supplementReading, 180 - c.reading, kDegreeTolerance)
+            << c.name;
     }
 }
 
@@ -140,8 +141,8 @@ TEST(ProtractorTool, aPointerOffTheScaleChangesOnlyTheFirstCaption) {
         practice.canvas().clear();
 
         practice.window.proimMouseMove(mouse.x, mouse.y);
-        EXPECT_NEAR(practice.window.toolReading, 45, kDegreeTolerance);
-        EXPECT_NEAR(practice.window.supplementReading, 135, kDegreeTolerance);
+        EXPECT_NEAR(practice.window.tool.reading, 45, kDegreeTolerance);
+        EXPECT_NEAR(practice.window.protractor.supplementReading, 135, kDegreeTolerance);
         EXPECT_EQ(practice.window.ang2rb.caption, supplementBefore);
         EXPECT_NE(practice.window.Ang1rb.caption, before);
         EXPECT_TRUE(practice.canvas().linesIn(colours::red).empty());
@@ -162,12 +163,12 @@ TEST(ProtractorTool, freezesOnTheThirdClickAndFollowsTheMouseAgainOnTheFourth) {
 
     practice.window.proimMouseMove(20, 200);
     EXPECT_TRUE(practice.canvas().calls.empty());
-    EXPECT_NEAR(practice.window.toolReading, 45, kDegreeTolerance);
+    EXPECT_NEAR(practice.window.tool.reading, 45, kDegreeTolerance);
 
     practice.clickPicture(20, 200);
     practice.window.proimMouseMove(60, 70);
-    EXPECT_EQ(practice.window.toolOriginX, 60);
-    EXPECT_EQ(practice.window.toolOriginY, 70);
+    EXPECT_EQ(practice.window.tool.origin.x, 60);
+    EXPECT_EQ(practice.window.tool.origin.y, 70);
 }
 
 TEST(ProtractorTool, turnsAboutItsCentreBetweenTheFirstAndSecondClick) {
@@ -175,9 +176,9 @@ TEST(ProtractorTool, turnsAboutItsCentreBetweenTheFirstAndSecondClick) {
     practice.window.proimMouseMove(100, 100);
     practice.clickPicture(100, 100);
     practice.window.proimMouseMove(100, 30);  // 0° end straight up
-    EXPECT_EQ(practice.window.toolOriginX, 100);
-    EXPECT_EQ(practice.window.toolOriginY, 100);
-    EXPECT_EQ(practice.window.toolAimY, 30);
+    EXPECT_EQ(practice.window.tool.origin.x, 100);
+    EXPECT_EQ(practice.window.tool.origin.y, 100);
+    EXPECT_EQ(practice.window.tool.aim.y, 30);
     const DrawCall& baseline = practice.canvas().calls.back();
     EXPECT_EQ(segment(baseline), (std::vector<int>{100, 30, 100, 170}));
 }
@@ -195,8 +196,8 @@ TEST(ProtractorCheck, gradesTheErrorByOneAndAHalfAndThreeDegrees) {
     };
     for (const Case& c : cases) {
         PracticeWindow practice;
-        practice.window.exerciseAngle = 45;
-        practice.window.toolReading = c.reading;
+        practice.window.protractor.exercise.exerciseAngle = 45;
+        practice.window.tool.reading = c.reading;
         practice.window.CheckbtClick();
         ASSERT_EQ(practice.platform.messages.size(), 1u);
         EXPECT_EQ(practice.lastMessage().icon, c.icon) << c.reading;
@@ -205,9 +206,9 @@ TEST(ProtractorCheck, gradesTheErrorByOneAndAHalfAndThreeDegrees) {
 
 TEST(ProtractorCheck, eachGradeHasItsOwnTextAndTitle) {
     PracticeWindow practice;
-    practice.window.exerciseAngle = 45;
+    practice.window.protractor.exercise.exerciseAngle = 45;
     for (const double reading : {45.0, 47.0, 50.0}) {
-        practice.window.toolReading = reading;
+        practice.window.tool.reading = reading;
         practice.window.CheckbtClick();
     }
     const auto& messages = practice.platform.messages;
@@ -223,12 +224,12 @@ TEST(ProtractorCheck, eachGradeHasItsOwnTextAndTitle) {
 TEST(ProtractorCheck, fromTheNormalExpectsTheAngleBetweenRayAndNormal) {
     PracticeWindow practice;
     practice.window.Normalrb.userClick();
-    practice.window.exerciseAngle = 120;
+    practice.window.protractor.exercise.exerciseAngle = 120;
 
-    practice.window.toolReading = 30;
+    practice.window.tool.reading = 30;
     practice.window.CheckbtClick();
     EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Information);
-    practice.window.toolReading = 120;
+    practice.window.tool.reading = 120;
     practice.window.CheckbtClick();
     EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Error);
 }
@@ -236,15 +237,15 @@ TEST(ProtractorCheck, fromTheNormalExpectsTheAngleBetweenRayAndNormal) {
 TEST(ProtractorCheck, choosingTheOtherEndJudgesTheSupplement) {
     PlacedProtractor practice;
     practice.window.proimMouseMove(150, 50);  // 45 from the 0° end, 135 from the other
-    practice.window.exerciseAngle = 135;
+    practice.window.protractor.exercise.exerciseAngle = 135;
 
     practice.window.ang2rb.userClick();
-    EXPECT_EQ(practice.window.anggb.tag, 2);
+    EXPECT_EQ(static_cast<int>(practice.window.protractor.chosenReading), 2);
     practice.window.CheckbtClick();
     EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Information);
 
     practice.window.Ang1rb.userClick();
-    EXPECT_EQ(practice.window.anggb.tag, 1);
+    EXPECT_EQ(static_cast<int>(practice.window.protractor.chosenReading), 1);
     practice.window.CheckbtClick();
     EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Error);
 }

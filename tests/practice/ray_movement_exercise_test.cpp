@@ -67,10 +67,10 @@ TEST(RayMovementPage, enteringItResetsTheHandlesAndStartsSubExerciseZero) {
         EXPECT_TRUE(handle->visible);
     }
     EXPECT_EQ(window.proim.cursor, Cursor::Arrow);
-    EXPECT_EQ(window.resetbt.tag, 0);
-    EXPECT_EQ(window.targetLineX, 260);
-    EXPECT_EQ(window.exerciseLength, 118);
-    EXPECT_NEAR(window.exerciseAngle, pi / 7, kAngleTolerance);
+    EXPECT_EQ(window.rayMovement.subExercise, 0);
+    EXPECT_EQ(window.rayMovement.exercise.targetLineX, 260);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength, 118);
+    EXPECT_NEAR(window.rayMovement.exercise.exerciseAngle, pi / 7, kAngleTolerance);
 
     window.practicenb.setPageIndex(0);
     EXPECT_FALSE(window.dsh.visible);
@@ -82,30 +82,31 @@ TEST(RayMovementPage, nextRunsTheFourSubExercisesInTurn) {
     TProfrm& window = practice.window;
 
     window.nextbtClick();  // 1: only the hit point differs; the ray starts parallel
-    EXPECT_EQ(window.resetbt.tag, 1);
-    EXPECT_NEAR(window.exerciseAngle, pi / 18 + pi / 7, kAngleTolerance);
-    EXPECT_EQ(window.exerciseLength, 82);  // −3 steps of 15, plus 5, from lsh.Top 122
+    EXPECT_EQ(window.rayMovement.subExercise, 1);
+    EXPECT_NEAR(window.rayMovement.exercise.exerciseAngle, pi / 18 + pi / 7, kAngleTolerance);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength,
+              82);  // −3 steps of 15, plus 5, from lsh.Top 122
     expectAt(window.dsh, {136, 30}, "dsh");
     expectAt(window.msh, {200, 76}, "msh");
     expectAt(window.lsh, {264, 122}, "lsh");
 
     window.nextbtClick();  // 2: angle and hit point, from a horizontal ray
-    EXPECT_EQ(window.resetbt.tag, 2);
-    EXPECT_NEAR(window.exerciseAngle, pi / 7, kAngleTolerance);
-    EXPECT_EQ(window.exerciseLength, 142);
+    EXPECT_EQ(window.rayMovement.subExercise, 2);
+    EXPECT_NEAR(window.rayMovement.exercise.exerciseAngle, pi / 7, kAngleTolerance);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength, 142);
     expectAt(window.dsh, {106, 122}, "dsh");
 
     window.nextbtClick();  // 3: the line moves first, then angle and hit point
-    EXPECT_EQ(window.resetbt.tag, 3);
-    EXPECT_EQ(window.targetLineX, 325);
-    EXPECT_NEAR(window.exerciseAngle, pi / 7, kAngleTolerance);
-    EXPECT_EQ(window.exerciseLength, 127);
+    EXPECT_EQ(window.rayMovement.subExercise, 3);
+    EXPECT_EQ(window.rayMovement.exercise.targetLineX, 325);
+    EXPECT_NEAR(window.rayMovement.exercise.exerciseAngle, pi / 7, kAngleTolerance);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength, 127);
 
     window.nextbtClick();  // back to 0: the target keeps the student's hit point
-    EXPECT_EQ(window.resetbt.tag, 0);
-    EXPECT_EQ(window.targetLineX, 260);
-    EXPECT_NEAR(window.exerciseAngle, pi / 7 - pi / 6, kAngleTolerance);
-    EXPECT_EQ(window.exerciseLength, 118);
+    EXPECT_EQ(window.rayMovement.subExercise, 0);
+    EXPECT_EQ(window.rayMovement.exercise.targetLineX, 260);
+    EXPECT_NEAR(window.rayMovement.exercise.exerciseAngle, pi / 7 - pi / 6, kAngleTolerance);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength, 118);
 }
 
 TEST(RayMovementPage, targetsArePlacedFromWhereTheHitPointWasLeft) {
@@ -113,14 +114,14 @@ TEST(RayMovementPage, targetsArePlacedFromWhereTheHitPointWasLeft) {
     TProfrm& window = practice.window;
     practice.drag(window.lsh, 0, -30);  // lsh.Top 92
     window.nextbtClick();               // 1: −3 steps of 15, plus 5, from 92
-    EXPECT_EQ(window.exerciseLength, 52);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength, 52);
 
     window.nextbtClick();
     window.nextbtClick();
     practice.drag(window.lsh, 0, -30);
     window.nextbtClick();  // 0: the hit point's own height, in picture coordinates
-    EXPECT_EQ(window.resetbt.tag, 0);
-    EXPECT_EQ(window.exerciseLength, 88);
+    EXPECT_EQ(window.rayMovement.subExercise, 0);
+    EXPECT_EQ(window.rayMovement.exercise.exerciseLength, 88);
 }
 
 TEST(RayMovementHandles, theDirectionHandleStaysFifteenPixelsLeftOfTheHitPoint) {
@@ -246,9 +247,9 @@ TEST(RayMovementCheck, acceptsUnderThreeHundredthsOfARadianAndThreePixels) {
     };
     for (const Case& c : cases) {
         RayMovementPage practice;
-        practice.window.exerciseAngle = c.angle;
-        practice.window.targetLineX = c.lineX;
-        practice.window.exerciseLength = c.hitY;
+        practice.window.rayMovement.exercise.exerciseAngle = c.angle;
+        practice.window.rayMovement.exercise.targetLineX = c.lineX;
+        practice.window.rayMovement.exercise.exerciseLength = c.hitY;
         practice.window.CheckbtClick();
         EXPECT_EQ(practice.lastMessage().icon, c.icon) << c.name;
     }
@@ -259,15 +260,15 @@ TEST(RayMovementPage, theToolStateCyclesThroughThreeStatesOnThePicture) {
     const int expected[] = {1, 2, 0, 1};
     for (const int state : expected) {
         practice.clickPicture(30, 30);
-        EXPECT_EQ(practice.window.proim.tag, state);
+        EXPECT_EQ(practice.window.tool.state, state);
     }
 }
 
 TEST(RayMovementPage, movingOverThePictureOverwritesTheRulerReading) {
     RayMovementPage practice;
-    practice.window.toolReading = 77;
+    practice.window.tool.reading = 77;
     practice.window.proimMouseMove(30, 30);
-    EXPECT_EQ(practice.window.toolReading, 20);
+    EXPECT_EQ(practice.window.tool.reading, 20);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(RulerTool, liesToTheRightOfTheMouseWithTwentyEightTicks) {
     practice.canvas().clear();
     practice.window.proimMouseMove(50, 100);
     EXPECT_EQ(practice.window.anallb.caption, "Distance: 20.0");
-    EXPECT_NEAR(practice.window.toolReading, 20, kPixelTolerance);
+    EXPECT_NEAR(practice.window.tool.reading, 20, kPixelTolerance);
 
     const auto grey = practice.canvas().linesIn(colours::grey);
     ASSERT_EQ(grey.size(), 29u);
@@ -95,17 +95,17 @@ TEST(RulerTool, turnsToTheMouseAfterOneClickAndFreezesAfterTwo) {
     practice.clickPicture(50, 100);
     practice.window.proimMouseMove(80, 140);
     EXPECT_EQ(practice.window.anallb.caption, "Distance: 50.0");
-    EXPECT_NEAR(practice.window.toolReading, 50, kPixelTolerance);
+    EXPECT_NEAR(practice.window.tool.reading, 50, kPixelTolerance);
 
     practice.clickPicture(80, 140);
     practice.window.proimMouseMove(300, 10);
     EXPECT_EQ(practice.window.anallb.caption, "Distance: 50.0");
-    EXPECT_EQ(practice.window.toolAimX, 80);
-    EXPECT_EQ(practice.window.toolAimY, 140);
+    EXPECT_EQ(practice.window.tool.aim.x, 80);
+    EXPECT_EQ(practice.window.tool.aim.y, 140);
 
     practice.clickPicture(300, 10);
     practice.window.proimMouseMove(300, 10);
-    EXPECT_EQ(practice.window.toolOriginX, 300);
+    EXPECT_EQ(practice.window.tool.origin.x, 300);
     EXPECT_EQ(practice.window.anallb.caption, "Distance: 20.0");
 }
 
@@ -121,11 +121,11 @@ TEST(RulerTool, theMouseOnTheZeroEndOrFarAwayGivesAFiniteReading) {
 
     practice.window.proimMouseMove(50, 100);
     EXPECT_EQ(practice.window.anallb.caption, "Distance: 0.0");
-    EXPECT_NEAR(practice.window.toolAngle, 3 * pi / 2, kPixelTolerance);
+    EXPECT_NEAR(practice.window.tool.angle, 3 * pi / 2, kPixelTolerance);
 
     practice.window.proimMouseMove(100050, 100);
     EXPECT_EQ(practice.window.anallb.caption, "Distance: 100000.0");
-    EXPECT_TRUE(std::isfinite(practice.window.toolAngle));
+    EXPECT_TRUE(std::isfinite(practice.window.tool.angle));
 }
 
 TEST(RulerCheck, gradesTheErrorByThreeAndFivePixels) {
@@ -141,8 +141,8 @@ TEST(RulerCheck, gradesTheErrorByThreeAndFivePixels) {
     };
     for (const Case& c : cases) {
         RulerPage practice;
-        practice.window.exerciseLength = 100;
-        practice.window.toolReading = c.reading;
+        practice.window.ruler.exercise.exerciseLength = 100;
+        practice.window.tool.reading = c.reading;
         practice.window.CheckbtClick();
         EXPECT_EQ(practice.lastMessage().icon, c.icon) << c.reading;
     }
@@ -150,8 +150,8 @@ TEST(RulerCheck, gradesTheErrorByThreeAndFivePixels) {
 
 TEST(RulerCheck, praisesWithACapitalD) {
     RulerPage practice;
-    practice.window.exerciseLength = 60;
-    practice.window.toolReading = 60;
+    practice.window.ruler.exercise.exerciseLength = 60;
+    practice.window.tool.reading = 60;
     practice.window.CheckbtClick();
     EXPECT_EQ(practice.lastMessage().text, "Right!\rWell Done!");
     EXPECT_EQ(practice.lastMessage().caption, "Information");
@@ -159,7 +159,7 @@ TEST(RulerCheck, praisesWithACapitalD) {
 
 TEST(RulerCheck, anUnturnedRulerReadsTwentyAndPassesAShortLength) {
     RulerPage practice;
-    practice.window.exerciseLength = 22.9;
+    practice.window.ruler.exercise.exerciseLength = 22.9;
     practice.window.proimMouseMove(10, 10);
     practice.window.CheckbtClick();
     EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Information);
@@ -174,7 +174,7 @@ TEST(RulerPage, choosingAFigureGeneratesANewExercise) {
 
     practice.window.wavefrontrb.userClick();
     EXPECT_EQ(practice.random.drawsTaken(), drawsBefore + 2);
-    EXPECT_EQ(practice.window.proim.tag, 0);
+    EXPECT_EQ(practice.window.tool.state, 0);
     EXPECT_EQ(practice.canvas().linesIn(colours::black).front().pen.width, 2);
 }
 

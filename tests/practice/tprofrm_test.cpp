@@ -19,8 +19,8 @@ TEST(PracticeWindow, isLaidOutAroundAPictureOfThreeHundredNinetySevenByTwoFortyF
     EXPECT_EQ(window.form.clientHeight, 447);
     EXPECT_EQ(practice.canvas().width(), 397);
     EXPECT_EQ(practice.canvas().height(), 245);
-    EXPECT_EQ(window.figureCentreX, 198);
-    EXPECT_EQ(window.figureCentreY, 122);
+    EXPECT_EQ(window.figureCentre.x, 198);
+    EXPECT_EQ(window.figureCentre.y, 122);
     EXPECT_EQ(window.proim.cursor, Cursor::Cross);
     EXPECT_FALSE(window.resetbt.visible);
     EXPECT_FALSE(window.GroupBox1.visible);
@@ -34,9 +34,9 @@ TEST(PracticeWindow, isLaidOutAroundAPictureOfThreeHundredNinetySevenByTwoFortyF
 TEST(PracticeWindow, creationGeneratesTheFirstProtractorExerciseAndDrawsIt) {
     PracticeWindow practice({0.25, 0.5});
     EXPECT_EQ(practice.random.drawsTaken(), 2u);
-    EXPECT_NEAR(practice.window.exerciseAngle, 50, kDegreeTolerance);
-    EXPECT_NEAR(practice.window.exerciseRotation, 180, kDegreeTolerance);
-    EXPECT_EQ(practice.window.proim.tag, 0);
+    EXPECT_NEAR(practice.window.protractor.exercise.exerciseAngle, 50, kDegreeTolerance);
+    EXPECT_NEAR(practice.window.protractor.exercise.exerciseRotation, 180, kDegreeTolerance);
+    EXPECT_EQ(practice.window.tool.state, 0);
     EXPECT_EQ(practice.canvas().callsOf(DrawOp::Arc).size(), 1u);
 }
 
@@ -44,27 +44,67 @@ TEST(PracticeWindow, theProtractorToolCyclesThroughFourStatesAndTheRulerThroughT
     PracticeWindow practice;
     for (const int state : {1, 2, 3, 0, 1}) {
         practice.clickPicture(10, 10);
-        EXPECT_EQ(practice.window.proim.tag, state);
+        EXPECT_EQ(practice.window.tool.state, state);
     }
     practice.window.practicenb.setPageIndex(1);
-    EXPECT_EQ(practice.window.proim.tag, 0);
+    EXPECT_EQ(practice.window.tool.state, 0);
     for (const int state : {1, 2, 0}) {
         practice.clickPicture(10, 10);
-        EXPECT_EQ(practice.window.proim.tag, state);
+        EXPECT_EQ(practice.window.tool.state, state);
     }
+}
+
+TEST(PracticeWindow, theHiddenFirstMethodFreezesTheProtractorOneClickEarlier) {
+    PracticeWindow practice;
+    practice.window.m1rbClick();
+    for (const int state : {1, 2, 0}) {
+        practice.clickPicture(10, 10);
+        EXPECT_EQ(practice.window.tool.state, state);
+    }
+    practice.clickPicture(10, 10);
+    practice.clickPicture(10, 10);
+    practice.canvas().clear();
+    practice.window.proimMouseMove(50, 50);  // state 2 is now the frozen one
+    EXPECT_TRUE(practice.canvas().calls.empty());
+
+    practice.window.m2rbClick();
+    for (const int state : {3, 0}) {
+        practice.clickPicture(10, 10);
+        EXPECT_EQ(practice.window.tool.state, state);
+    }
+}
+
+TEST(PracticeWindow, theRulerPageTakesOverTheToolWhereTheProtractorLeftIt) {
+    PracticeWindow practice;
+    practice.window.proimMouseMove(100, 100);
+    practice.clickPicture(100, 100);
+    practice.window.proimMouseMove(150, 100);
+    practice.clickPicture(150, 100);
+    practice.window.proimMouseMove(150, 50);  // reads 45 degrees
+
+    practice.canvas().clear();
+    practice.window.practicenb.setPageIndex(1);
+    const auto grey = practice.canvas().linesIn(colours::grey);
+    ASSERT_FALSE(grey.empty());
+    EXPECT_EQ(segment(grey[0]),
+              (std::vector<int>{100, 100, 900, 100}));  // the ruler's edge from the centre
+
+    practice.window.ruler.exercise.exerciseLength = 45;
+    practice.window.CheckbtClick();
+    EXPECT_EQ(practice.lastMessage().icon, MessageIcon::Information);
 }
 
 TEST(PracticeWindow, changingPageGeneratesAnExerciseForTheNewPage) {
     PracticeWindow practice({0.25, 0.5, 0.75, 0.5, 0.5, 0.0});
     TProfrm& window = practice.window;
     window.practicenb.setPageIndex(1);
-    EXPECT_EQ(window.practicenb.tag, 1);
+    EXPECT_EQ(window.currentPageIndex(), 1);
     EXPECT_EQ(window.practicenb.pageIndex(), 1);
-    EXPECT_NEAR(window.exerciseLength, 132.5, kDegreeTolerance);
+    EXPECT_NEAR(window.ruler.exercise.exerciseLength, 132.5, kDegreeTolerance);
 
     window.practicenb.setPageIndex(0);  // and back: a new protractor exercise
-    EXPECT_NEAR(window.exerciseAngle, 90, kDegreeTolerance);
-    EXPECT_NEAR(window.exerciseRotation, 0, kDegreeTolerance);
+    EXPECT_NEAR(window.protractor.exercise.exerciseAngle, 90, kDegreeTolerance);
+    EXPECT_NEAR(window.protractor.exercise.exerciseRotation, 0, kDegreeTolerance);
 }
 
 TEST(PracticeWindow, reopeningOnTheProtractorPageKeepsTheExercise) {
@@ -74,8 +114,8 @@ TEST(PracticeWindow, reopeningOnTheProtractorPageKeepsTheExercise) {
 
     practice.window.FormActivate();
     EXPECT_EQ(practice.random.drawsTaken(), 2u);
-    EXPECT_NEAR(practice.window.exerciseAngle, 50, kDegreeTolerance);
-    EXPECT_EQ(practice.window.proim.tag, 0);
+    EXPECT_NEAR(practice.window.protractor.exercise.exerciseAngle, 50, kDegreeTolerance);
+    EXPECT_EQ(practice.window.tool.state, 0);
 }
 
 TEST(PracticeWindow, reopeningAfterClosingOnAnotherPageStartsANewProtractorExercise) {
@@ -98,9 +138,9 @@ TEST(PracticeWindow, nextStartsOverWithTheToolButKeepsTheReadings) {
     practice.window.proimMouseMove(150, 50);
 
     practice.window.nextbtClick();
-    EXPECT_EQ(practice.window.proim.tag, 0);
-    EXPECT_NEAR(practice.window.toolReading, 45, kDegreeTolerance);
-    EXPECT_NEAR(practice.window.supplementReading, 135, kDegreeTolerance);
+    EXPECT_EQ(practice.window.tool.state, 0);
+    EXPECT_NEAR(practice.window.tool.reading, 45, kDegreeTolerance);
+    EXPECT_NEAR(practice.window.protractor.supplementReading, 135, kDegreeTolerance);
     EXPECT_EQ(practice.window.ang2rb.caption.substr(0, 5), " 135.");
 }
 
@@ -112,14 +152,14 @@ TEST(PracticeWindow, choosingWhatToMeasureRedrawsANewFigure) {
 
     practice.window.Normalrb.userClick();
     EXPECT_EQ(practice.random.drawsTaken(), drawsBefore + 2);
-    EXPECT_EQ(practice.window.proim.tag, 0);
+    EXPECT_EQ(practice.window.tool.state, 0);
     EXPECT_FALSE(practice.canvas().linesIn(colours::red).empty());  // the dotted normal
     EXPECT_TRUE(practice.canvas().callsOf(DrawOp::Arc).empty());
 }
 
 TEST(PracticeWindow, checkChangesNothingAndCanBeRepeated) {
     PracticeWindow practice;
-    practice.window.toolReading = 90;
+    practice.window.tool.reading = 90;
     practice.canvas().clear();
     practice.window.CheckbtClick();
     practice.window.CheckbtClick();

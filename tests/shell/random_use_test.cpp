@@ -147,13 +147,13 @@ class RandomUser {
             return ray;
         }
         const TProfrm& p = *practice_;
-        if (p.proim.tag < 0 || p.proim.tag > 3) {
-            return "practice tool state " + std::to_string(p.proim.tag);
+        if (p.tool.state < 0 || p.tool.state > 3) {
+            return "practice tool state " + std::to_string(p.tool.state);
         }
-        if (p.resetbt.tag < -1 || p.resetbt.tag > 3) {
-            return "ray movement sub-exercise " + std::to_string(p.resetbt.tag);
+        if (p.rayMovement.subExercise < -1 || p.rayMovement.subExercise > 3) {
+            return "ray movement sub-exercise " + std::to_string(p.rayMovement.subExercise);
         }
-        if (p.practicenb.tag != p.practicenb.pageIndex()) {
+        if (p.currentPageIndex() != p.practicenb.pageIndex()) {
             return "practice page out of step";
         }
         return {};

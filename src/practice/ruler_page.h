@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "controls/controls.h"
+#include "platform/random.h"
+#include "practice/on_screen_tool.h"
+#include "practice/practice_page.h"
+#include "practice/ruler_exercise.h"
+
+// "&Ruler": two points, two wavefronts or a point and a line a generated length apart,
+// measured with the on-screen ruler. The first release fixes its zero end, the second its
+// direction, the third lets it follow the mouse again.
+class RulerPage : public PracticePage {
+  public:
+    static constexpr int kToolStates = 3;
+
+    RulerPage(const Picture& picture, const Point& figureCentre, OnScreenTool& tool,
+              RandomSource& random, const RadioButton& wavefronts, const RadioButton& pointAndLine,
+              Label& distanceLabel);
+
+    RulerExercise exercise;
+
+    void generate() override;
+    void draw() override;
+    void pictureMouseMove(Point mouse) override;
+    int toolStates() const override { return kToolStates; }
+    Verdict check() const override;
+
+    // Moves and turns the ruler with the mouse and shows the distance from its zero end,
+    // without drawing it.
+    void moveRuler(Point mouse);
+
+  private:
+    const Picture& picture_;
+    const Point& figureCentre_;
+    OnScreenTool& tool_;
+    RandomSource& random_;
+    const RadioButton& wavefronts_;
+    const RadioButton& pointAndLine_;
+    Label& distanceLabel_;
+
+    Canvas& canvas() const { return *picture_.canvas; }
+    RulerFigure chosenFigure() const;
+};
