@@ -28,12 +28,6 @@ void groupRadios(RadioGroup& group, std::initializer_list<RadioButton*> buttons,
     checked.setChecked(true);
 }
 
-// Where a handler's effect depends on the button that ran it, the button carries the value
-// in its Tag.
-int tagCarriedBy(const Control& sender) {
-    return sender.tag;
-}
-
 void placeHandle(Shape& handle, int left, int top, ShapeKind kind) {
     handle.setBounds(left, top, kHandleSize, kHandleSize);
     handle.kind = kind;
@@ -184,7 +178,7 @@ void TProfrm::wavefrontrbClick() {
 }
 
 void TProfrm::Ang1rbClick(Control& sender) {
-    protractor.chosenReading = static_cast<AngleReading>(tagCarriedBy(sender));
+    protractor.chosenReading = static_cast<AngleReading>(carriedValue(sender));
 }
 
 void TProfrm::m1rbClick() {
@@ -192,7 +186,7 @@ void TProfrm::m1rbClick() {
 }
 
 void TProfrm::m2rbClick() {
-    protractor.lastToolState = tagCarriedBy(m2rb);
+    protractor.lastToolState = carriedValue(m2rb);
 }
 
 void TProfrm::proimMouseDown(MouseButton, int, int) {
