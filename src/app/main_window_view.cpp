@@ -60,14 +60,14 @@ class TrackingGroupBox : public QGroupBox {
 HandleLook lookOf(const Shape& shape) {
     switch (handleOf(shape).role) {
         case HandleRole::Centre:
-            return {ShapeKind::Square, Qt::red, Qt::white};
+            return {ShapeKind::Square, toQColor(colours::red), toQColor(colours::white)};
         case HandleRole::Middle:
-            return {ShapeKind::Square, Qt::black, Qt::white};
+            return {ShapeKind::Square, toQColor(colours::black), toQColor(colours::white)};
         case HandleRole::Source:
-            return {ShapeKind::Circle, Qt::black, Qt::yellow};
+            return {ShapeKind::Circle, toQColor(colours::black), toQColor(colours::yellow)};
         default:
             // Aim handles are hollow, showing the ray beneath.
-            return {ShapeKind::Circle, Qt::black, Qt::transparent};
+            return {ShapeKind::Circle, toQColor(colours::black), Qt::transparent};
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QtMath>
 
 #include "canvas/qt_canvas.h"
+#include "controls/handle_geometry.h"
 
 QColor toQColor(TColor colour) {
     return QColor::fromRgb(toQRgb(colour));
@@ -78,7 +79,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
     : MouseReportingWidget(parent), look_(look) {
-    resize(5, 5);
+    resize(kHandleSize, kHandleSize);
 }
 
 void HandleWidget::paintEvent(QPaintEvent*) {
@@ -87,8 +88,8 @@ void HandleWidget::paintEvent(QPaintEvent*) {
     static constexpr const char* kSquare[] = {"#####", "#---#", "#---#", "#---#", "#####"};
     const auto& rows = look_.kind == ShapeKind::Circle ? kCircle : kSquare;
     QPainter painter(this);
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 5; ++x) {
+    for (int y = 0; y < kHandleSize; ++y) {
+        for (int x = 0; x < kHandleSize; ++x) {
             const char cell = rows[y][x];
             if (cell == '#') {
                 painter.fillRect(x, y, 1, 1, look_.outline);
