@@ -19,7 +19,10 @@
 #include <QTabWidget>
 #include <QtMath>
 
+#include "app/focus_mark.h"
 #include "app/window_look.h"
+#include "canvas/qt_canvas.h"
+#include "interaction/hints.h"
 #include "shell/treframain.h"
 
 namespace {
@@ -140,6 +143,18 @@ void MainWindowView::buildFrame() {
     panel->mouse.move = overTheBench;
     binder_.bindPlain(model_.Panel1, panel);
 
+    // The bench comes after the options group, so that Tab reaches its handles and its
+    // picture after the group's controls: a widget's place in Tab order is the order of
+    // creation.
+    buildOptionsGroup(frame);
+    auto* selection = new SelectionFrame(panel);
+    binder_.bindPlain(model_.copyshape, selection);
+    buildHandles(panel);
+    buildBenchPicture(panel);
+    buildKeyboardUse(panel);
+}
+
+void MainWindowView::buildBenchPicture(QWidget* panel) {
     benchPicture_ = new PictureWidget(model_.planeim, panel);
     binder_.bindPlain(model_.planeim, benchPicture_);
     benchPicture_->mouse.press = [this](MouseButton button, int x, int y) {
@@ -159,10 +174,69 @@ void MainWindowView::buildFrame() {
     };
     benchPicture_->setContextMenuPolicy(Qt::PreventContextMenu);
 
-    auto* selection = new SelectionFrame(panel);
-    binder_.bindPlain(model_.copyshape, selection);
-    buildHandles(panel);
-    buildOptionsGroup(frame);
+    // Beneath the selection frame and the handles, created before it.
+    benchPicture_->lower();
+}
+
+// Every handle, and the bench picture for measuring, takes the keyboard focus by Tab (not
+// by a click, so that the mouse works as it always has), after the window's other controls:
+// source 1, its aim, its middle, source 2, ..., the centre, the bench.
+void MainWindowView::buildKeyboardUse(QWidget* panel) {
+    Treframain& m = model_;
+    focusMark_ = new FocusMark(panel, [this](QPoint inPanel) { return mayMarkOver(inPanel); });
+    QWidget* previous = nullptr;
+    for (const Shape* shape : {&m.dsh1, &m.ssh1, &m.mid1, &m.dsh2, &m.ssh2, &m.mid2, &m.dsh3,
+                               &m.ssh3, &m.mid3, &m.centerg}) {
+        HandleWidget* handle = handleFor(*shape);
+        handle->setFocusPolicy(Qt::TabFocus);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, handle);
+        }
+        previous = handle;
+    }
+    benchPicture_->setFocusPolicy(Qt::TabFocus);
+    benchPicture_->setAccessibleName(QStringLiteral("Bench"));
+    benchPicture_->keys.enterClicks = true;
+    benchPicture_->keys.move = [this](int dx, int dy) {
+        binder_.forward([=, this] { model_.movePointerByKeys(dx, dy); });
+    };
+    benchPicture_->keys.start = [this] { binder_.forward([this] { model_.startPointerByKey(); }); };
+    benchPicture_->keys.click = [this] { binder_.forward([this] { model_.clickPointerByKey(); }); };
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusMark_->follow(isHandle(now) ? now : nullptr); });
+}
+
+bool MainWindowView::isHandle(const QWidget* widget) const {
+    for (const auto& entry : handles_) {
+        if (entry.second == widget) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The focus mark may cover the bench wherever it shows no ray: the device picture beneath
+// the rays, and what the trace draws in other colours (a torch's body and lamp). Rays,
+// their normals and extensions are drawn in the ray colours, the source colour and red.
+bool MainWindowView::mayMarkOver(QPoint inPanel) const {
+    const QPoint onBench = inPanel - benchPicture_->pos();
+    const auto* bench = dynamic_cast<const QtCanvas*>(model_.planeim.canvas.get());
+    const auto* device = dynamic_cast<const QtCanvas*>(model_.lensim.canvas.get());
+    if (bench == nullptr || device == nullptr || !bench->image().rect().contains(onBench)) {
+        return true;
+    }
+    const QRgb shown = bench->image().pixel(onBench);
+    if (shown == device->image().pixel(onBench)) {
+        return true;
+    }
+    const BenchColours& scheme = model_.bench;
+    for (const TColor ray : {scheme.rayColours[1], scheme.rayColours[2], scheme.rayColours[3],
+                             scheme.sourceColour, colours::red}) {
+        if (shown == toQRgb(ray)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The layout keeps its Hints group hidden, because it would cover the Reset button; the
@@ -188,6 +262,14 @@ void MainWindowView::buildHandles(QWidget* panel) {
         handle->mouse.release = [this, shape](MouseButton button, int x, int y) {
             binder_.forward([=, this] { model_.dsh1MouseUp(*shape, button, x, y); });
         };
+        handle->keys.move = [this, shape](int dx, int dy) {
+            binder_.forward([=, this] { model_.moveHandleByKeys(*shape, dx, dy); });
+        };
+        handle->keys.focused = [this, shape] {
+            binder_.forward([this, shape] { model_.handleFocused(*shape); });
+        };
+        handle->setAccessibleDescription(
+            QString::fromStdString(Treframain::accessibleDescription(*shape)));
         const bool middle = shape == &m.mid1 || shape == &m.mid2 || shape == &m.mid3;
         if (shape == &m.centerg) {
             handle->mouse.move = [this, shape](int x, int y) {
@@ -227,6 +309,8 @@ void MainWindowView::buildOptionsGroup(QWidget* frame) {
     notebook->setAutoFillBackground(true);
     auto* devicePage = new QWidget;
     auto* measurementPage = new QWidget;
+    devicePage->setAccessibleDescription(QString::fromUtf8(hints::kDevicePage));
+    measurementPage->setAccessibleDescription(QString::fromUtf8(hints::kMeasurementPage));
     notebook->addTab(devicePage, QString());
     notebook->addTab(measurementPage, QString());
     binder_.bindNotebook(model_.taboptions, notebook);
@@ -276,6 +360,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     zoom->installEventFilter(this);
     zoomLabel_ = zoom;
     binder_.bindLabel(m.zoomlb, zoom);
+    zoom->setAccessibleDescription(QString::fromUtf8(hints::kZoom));
     binder_.bindScrollBar(m.scalesb, new QScrollBar(Qt::Horizontal, group));
 
     auto* reset = new QPushButton(group);
@@ -284,6 +369,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     reset->installEventFilter(this);
     resetButton_ = reset;
     binder_.bindButton(m.resetbt, reset);
+    reset->setAccessibleDescription(QString::fromUtf8(hints::kReset));
 
     auto* hints = new QGroupBox(group);
     binder_.bindGroupBox(m.hintsgb, hints);
@@ -324,6 +410,25 @@ void MainWindowView::sync() {
     benchPicture_->setCursor(model_.planeim.cursor == Cursor::Cross ? Qt::CrossCursor
                                                                     : Qt::ArrowCursor);
     benchPicture_->update();
+    syncAccessibleTexts();
+    focusMark_->refresh();
+}
+
+// The handles' names follow them (a source is named with its angle of incidence), and the
+// bench is described by what the status line says of it.
+void MainWindowView::syncAccessibleTexts() {
+    for (const auto& [shape, widget] : handles_) {
+        const QString name = QString::fromStdString(model_.accessibleName(*shape));
+        if (widget->accessibleName() != name) {
+            widget->setAccessibleName(name);
+        }
+    }
+    if (const std::optional<std::string> hint = model_.benchHint()) {
+        const QString description = QString::fromStdString(*hint).replace(QLatin1Char('\r'), "  ");
+        if (benchPicture_->accessibleDescription() != description) {
+            benchPicture_->setAccessibleDescription(description);
+        }
+    }
 }
 
 void MainWindowView::activateOnce() {

@@ -10,6 +10,7 @@
 class QLabel;
 class QMenu;
 class QTabWidget;
+class FocusMark;
 class Treframain;
 
 // The main window's widgets, built from the model's layout. Every user event goes to a
@@ -41,6 +42,11 @@ class MainWindowView : public QMainWindow {
     void buildDevicePage(QWidget* page);
     void buildMeasurementPage(QWidget* page);
     void buildBesideTheNotebook(QWidget* group);
+    void buildBenchPicture(QWidget* panel);
+    void buildKeyboardUse(QWidget* panel);
+    bool isHandle(const QWidget* widget) const;
+    bool mayMarkOver(QPoint inPanel) const;
+    void syncAccessibleTexts();
     void activateOnce();
 
     Treframain& model_;
@@ -54,5 +60,6 @@ class MainWindowView : public QMainWindow {
     QWidget* resetButton_ = nullptr;
     QWidget* zoomLabel_ = nullptr;
     QMenu* popupMenu_ = nullptr;
+    FocusMark* focusMark_ = nullptr;
     std::vector<std::pair<const Shape*, HandleWidget*>> handles_;
 };

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/picture_widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
+#include <optional>
 
 #include "canvas/qt_canvas.h"
 #include "controls/handle_geometry.h"
@@ -61,6 +63,53 @@ void MouseReportingWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     const QPoint at = pixelOf(event);
     mouse.release(modelButton(event->button()), at.x(), at.y());
+}
+
+namespace {
+
+constexpr int kKeyStep = 1;
+constexpr int kShiftKeyStep = 10;
+
+// The move an arrow key asks for, or none for any other key.
+std::optional<QPoint> arrowMove(const QKeyEvent* event) {
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? kShiftKeyStep : kKeyStep;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            return QPoint(-step, 0);
+        case Qt::Key_Right:
+            return QPoint(step, 0);
+        case Qt::Key_Up:
+            return QPoint(0, -step);
+        case Qt::Key_Down:
+            return QPoint(0, step);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void MouseReportingWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<QPoint> move = arrowMove(event);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (move && keys.move) {
+        keys.move(move->x(), move->y());
+    } else if (event->key() == Qt::Key_Home && keys.start) {
+        keys.start();
+    } else if ((event->key() == Qt::Key_Space || (enter && keys.enterClicks)) && keys.click) {
+        keys.click();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void MouseReportingWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (keys.focused) {
+        keys.focused();
+    }
 }
 
 PictureWidget::PictureWidget(const Picture& picture, QWidget* parent)

@@ -14,19 +14,33 @@ struct MouseForwarding {
     std::function<void(MouseButton, int, int)> release;
 };
 
+// The keys that stand in for the mouse on a focused handle or picture: the arrows move by
+// one pixel, with Shift by ten; Home starts a pointer; Space (and, where asked, Enter)
+// clicks.
+struct KeyForwarding {
+    std::function<void(int dx, int dy)> move;
+    std::function<void()> start;
+    std::function<void()> click;
+    bool enterClicks = false;
+    std::function<void()> focused;
+};
+
 QColor toQColor(TColor colour);
 
-// A widget that hands its mouse events to whoever built it. Events nobody asked for go on
-// to the parent, as they would without this widget.
+// A widget that hands its mouse events, and its keys while it has the focus, to whoever
+// built it. Events nobody asked for go on to the parent, as they would without this widget.
 class MouseReportingWidget : public QWidget {
   public:
     explicit MouseReportingWidget(QWidget* parent);
     MouseForwarding mouse;
+    KeyForwarding keys;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // Shows a picture control's canvas pixel for pixel.

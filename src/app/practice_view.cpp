@@ -15,8 +15,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "app/focus_mark.h"
 #include "app/picture_widgets.h"
 #include "app/window_look.h"
+#include "canvas/qt_canvas.h"
 #include "practice/tprofrm.h"
 
 namespace {
@@ -75,6 +77,7 @@ PracticeView::PracticeView(TProfrm& model, QWidget* parent)
     buildNotebook(controlArea);
     buildButtons(controlArea);
     buildMethodGroup();
+    buildKeyboardUse(pictureArea, lastButton_);
 
     model_.closeRequested = [this] { accept(); };
     sync();
@@ -110,7 +113,52 @@ void PracticeView::buildPictureArea(QWidget* panel) {
         handle->mouse.release = [this, &sender](MouseButton button, int x, int y) {
             binder_.forward([=, this, &sender] { model_.dshMouseUp(sender, button, x, y); });
         };
+        handle->keys.move = [this, &sender](int dx, int dy) {
+            binder_.forward([=, this, &sender] { model_.moveHandleByKeys(sender, dx, dy); });
+        };
+        handle->setAccessibleDescription(
+            QString::fromStdString(model_.accessibleDescription(sender)));
+        handles_.emplace_back(shape, handle);
     }
+}
+
+// The handles, and the picture for the on-screen tools, take the keyboard focus by Tab
+// (not by a click) after the window's buttons: the torch end, the hit point, the middle, the
+// line, then the picture.
+void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
+    focusMark_ = new FocusMark(panel, [this](QPoint inPanel) {
+        // Only on the picture's white: never over the ray, the target or the interface.
+        const QPoint onPicture = inPanel - picture_->pos();
+        const auto* canvas = dynamic_cast<const QtCanvas*>(model_.proim.canvas.get());
+        return canvas == nullptr || !canvas->image().rect().contains(onPicture) ||
+               canvas->image().pixel(onPicture) == toQColor(colours::white).rgb();
+    });
+    QWidget* previous = lastControl;
+    for (const char* name : {"dsh", "lsh", "msh", "csh"}) {
+        auto* handle = findChild<HandleWidget*>(name);
+        handle->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(previous, handle);
+        previous = handle;
+    }
+    picture_->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(previous, picture_);
+    picture_->setAccessibleName(QStringLiteral("Exercise picture"));
+    picture_->setAccessibleDescription(
+        QStringLiteral("Home puts a pointer on the figure, the arrow keys move it, Space clicks"));
+    picture_->keys.move = [this](int dx, int dy) {
+        binder_.forward([=, this] { model_.movePointerByKeys(dx, dy); });
+    };
+    picture_->keys.start = [this] { binder_.forward([this] { model_.startPointerByKey(); }); };
+    picture_->keys.click = [this] { binder_.forward([this] { model_.clickPointerByKey(); }); };
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        QWidget* ringed = nullptr;
+        for (const auto& entry : handles_) {
+            if (entry.second == now) {
+                ringed = now;
+            }
+        }
+        focusMark_->follow(ringed);
+    });
 }
 
 void PracticeView::buildNotebook(QWidget* panel) {
@@ -170,7 +218,7 @@ void PracticeView::buildButtons(QWidget* panel) {
     next->setIconSize({kGlyphSize, kGlyphSize});
     // Right to left puts the glyph after the caption; the caption itself reads as before.
     next->setLayoutDirection(Qt::RightToLeft);
-    pushButton(panel, model_.Returnbt, "Returnbt");
+    lastButton_ = pushButton(panel, model_.Returnbt, "Returnbt");
     pushButton(panel, model_.resetbt, "resetbt");
 }
 
@@ -186,6 +234,13 @@ void PracticeView::sync() {
     binder_.syncAll();
     picture_->setCursor(model_.proim.cursor == Cursor::Cross ? Qt::CrossCursor : Qt::ArrowCursor);
     picture_->update();
+    for (const auto& [shape, widget] : handles_) {
+        const QString name = QString::fromStdString(model_.accessibleName(*shape));
+        if (widget->accessibleName() != name) {
+            widget->setAccessibleName(name);
+        }
+    }
+    focusMark_->refresh();
 }
 
 void PracticeView::showEvent(QShowEvent* event) {

@@ -2,10 +2,15 @@
 #pragma once
 
 #include <QDialog>
+#include <utility>
+#include <vector>
 
 #include "app/model_binder.h"
 
 class Button;
+class FocusMark;
+class HandleWidget;
+class Shape;
 class PictureWidget;
 class TProfrm;
 class QPushButton;
@@ -31,8 +36,12 @@ class PracticeView : public QDialog {
     void buildButtons(QWidget* panel);
     void buildMethodGroup();
     QPushButton* pushButton(QWidget* parent, Button& control, const char* name);
+    void buildKeyboardUse(QWidget* panel, QWidget* lastControl);
 
     TProfrm& model_;
     ModelBinder binder_;
     PictureWidget* picture_ = nullptr;
+    QWidget* lastButton_ = nullptr;
+    FocusMark* focusMark_ = nullptr;
+    std::vector<std::pair<const Shape*, HandleWidget*>> handles_;
 };

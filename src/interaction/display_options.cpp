@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The View switches, the redraw speed, the options group that slides away while Auto Hide
 // is on, and the hint texts of the options group.
+#include "interaction/hints.h"
 #include "interaction/interaction_layer.h"
 
 namespace {
@@ -55,19 +56,18 @@ void InteractionLayer::Panel2MouseMove(int, int) {
 }
 
 void InteractionLayer::resetbtMouseMove() {
-    hintslb.caption =
-        "Moves lens to center of the screen and resets magnifaction to original size.";
+    hintslb.caption = hints::kReset;
 }
 
 void InteractionLayer::zoomlbMouseMove() {
-    hintslb.caption = "Zooms in or out on the optical device.";
+    hintslb.caption = hints::kZoom;
 }
 
 void InteractionLayer::taboptionsChange(int newTab) {
     if (newTab == 0) {
-        hintslb.caption = "Use to adjust lens properties.";
+        hintslb.caption = hints::kDevicePage;
     } else if (newTab == 1) {
-        hintslb.caption = "Select type of measurement needed and protractor practice.";
+        hintslb.caption = hints::kMeasurementPage;
     }
 }
 

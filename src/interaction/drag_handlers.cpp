@@ -8,6 +8,7 @@
 
 #include "bench/ray_path.h"
 #include "controls/handle_geometry.h"
+#include "interaction/hints.h"
 #include "interaction/interaction_layer.h"
 
 namespace {
@@ -50,8 +51,7 @@ void InteractionLayer::dsh1MouseDown(Shape&, MouseButton, int, int) {
 void InteractionLayer::dsh1MouseMove(Shape& sender, int x, int y) {
     const HandleOf grabbed = handleOf(sender);
     const bool sourceGrabbed = grabbed.role == HandleRole::Source;
-    hintslb.caption = sourceGrabbed ? "Drag to change angle of incident ray."
-                                    : "Drag to move point of contact of incident ray.";
+    hintslb.caption = sourceGrabbed ? hints::kSourceHandle : hints::kAimHandle;
     if (!bench.handleDragging) {
         return;
     }
@@ -75,7 +75,7 @@ void InteractionLayer::dsh1MouseMove(Shape& sender, int x, int y) {
 }
 
 void InteractionLayer::mid1MouseMove(Shape& sender, int, int y) {
-    hintslb.caption = "Drag to move incident ray parallel";
+    hintslb.caption = hints::kMiddleHandle;
     if (!bench.handleDragging) {
         return;
     }
@@ -93,7 +93,7 @@ void InteractionLayer::mid1MouseMove(Shape& sender, int, int y) {
 }
 
 void InteractionLayer::centergMouseMove(Shape&, int x, int y) {
-    hintslb.caption = "Drag to move position of lens.";
+    hintslb.caption = hints::kCentreHandle;
     if (!bench.handleDragging) {
         return;
     }
@@ -156,4 +156,29 @@ void InteractionLayer::moveDevice(int dx, int dy) {
             handle->top += dy;
         }
     }
+}
+
+// A key move is a drag by (dx, dy) with the mouse: a press, one move, a release, through the
+// very handlers the mouse runs, so that every clamp, redraw, read-out and hint is theirs. The
+// move gives the mouse where a drag by (dx, dy) would put it, relative to the handle.
+void InteractionLayer::moveHandleByKeys(Shape& handle, int dx, int dy) {
+    if (!handle.visible) {
+        return;
+    }
+    dsh1MouseDown(handle, MouseButton::Left, kSourceGrip, kSourceGrip);
+    switch (handleOf(handle).role) {
+        case HandleRole::Source:
+            dsh1MouseMove(handle, kSourceGrip + dx, kSourceGrip + dy);
+            break;
+        case HandleRole::Aim:
+            dsh1MouseMove(handle, 0, dy);
+            break;
+        case HandleRole::Middle:
+            mid1MouseMove(handle, 0, dy);
+            break;
+        case HandleRole::Centre:
+            centergMouseMove(handle, dx, dy);
+            break;
+    }
+    dsh1MouseUp(handle, MouseButton::Left, kSourceGrip, kSourceGrip);
 }

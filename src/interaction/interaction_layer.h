@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 #include "devices/devices_layer.h"
 
 // The interaction layer of the main window: dragging the handles, zoom and Reset, the View
@@ -25,6 +27,12 @@ class InteractionLayer : public DevicesLayer {
     void resetbtMouseMove();
     void zoomlbMouseMove();
     void taboptionsChange(int newTab);
+
+    // The arrow keys on a focused handle: the drag that moves it by (dx, dy).
+    void moveHandleByKeys(Shape& handle, int dx, int dy);
+    // What assistive technology calls a handle, and how it describes it (its hint).
+    std::string accessibleName(const Shape& handle) const;
+    static std::string accessibleDescription(const Shape& handle);
 
   protected:
     // With Auto Hide on, the options group slides away while the mouse is on the bench.

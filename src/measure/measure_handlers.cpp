@@ -55,17 +55,26 @@ void MeasureLayer::planeimMouseUp(MouseButton, int, int) {
 }
 
 void MeasureLayer::showBenchHint() {
-    if (!domeasurecb.checked()) {
-        hintslb.caption = "Right click to copy image.\rSee Menus to change what is displayed";
-    } else if (bench.measureStep == 0) {
-        hintslb.caption = "Move mouse and click where you want to start your measurement.";
-    } else if (bench.measureStep == 1) {
-        hintslb.caption =
-            "Move mouse and click to fix direction of measuring device.  For best accuracy "
-            "move mouse away from center.";
-    } else if (bench.measureStep == 2 && Anglerb.checked()) {
-        hintslb.caption = "Move mouse and click to fix angle measurement.";
+    if (const std::optional<std::string> hint = benchHint()) {
+        hintslb.caption = *hint;
     }
+}
+
+std::optional<std::string> MeasureLayer::benchHint() const {
+    if (!domeasurecb.checked()) {
+        return "Right click to copy image.\rSee Menus to change what is displayed";
+    }
+    if (bench.measureStep == 0) {
+        return "Move mouse and click where you want to start your measurement.";
+    }
+    if (bench.measureStep == 1) {
+        return "Move mouse and click to fix direction of measuring device.  For best accuracy "
+               "move mouse away from center.";
+    }
+    if (bench.measureStep == 2 && Anglerb.checked()) {
+        return "Move mouse and click to fix angle measurement.";
+    }
+    return std::nullopt;
 }
 
 // Phase 0 carries the tool with the mouse, lying to the right; phase 1 turns it towards

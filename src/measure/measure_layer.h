@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "controls/key_pointer.h"
 #include "interaction/interaction_layer.h"
 #include "platform/platform.h"
+
+#include <optional>
+#include <string>
 
 // The measuring layer of the main window: the Measure switch and mode, the bench's own
 // mouse handlers that drive the ruler and the protractor, and the copy selection.
@@ -23,10 +27,25 @@ class MeasureLayer : public InteractionLayer {
     bool dragCopySelection(int x, int y);
     void finishCopySelection();
 
+    // Measuring from the keyboard, on the bench picture while Measure is on: Home puts a
+    // pointer on the point of the handle that last had the focus (the device centre before
+    // any), the arrows move it as the mouse would move, Enter or Space clicks there.
+    void handleFocused(const Shape& handle);
+    void startPointerByKey();
+    void movePointerByKeys(int dx, int dy);
+    void clickPointerByKey();
+    KeyPointer keyPointer;
+
+    // What the status line says of the bench now, which also describes the bench picture
+    // to assistive technology; none where the hint stays as it was.
+    std::optional<std::string> benchHint() const;
+
   protected:
     Platform& platform_;
 
   private:
+    const Shape* lastFocusedHandle_ = nullptr;
+    Point pointerStart() const;
     bool angleMode() const { return measureMode == MeasureMode::Angle; }
     void showBenchHint();
     void measureAt(int x, int y);

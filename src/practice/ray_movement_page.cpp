@@ -2,7 +2,9 @@
 #include "practice/ray_movement_page.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <numbers>
 #include <string>
 
 #include "canvas/pixel.h"
@@ -165,4 +167,29 @@ Verdict RayMovementPage::check() const {
                        std::abs(lineX - exercise.targetLineX) < kPositionTolerance &&
                        std::abs(hitY - truncPixel(exercise.exerciseLength)) < kPositionTolerance;
     return {right ? Grade::Right : Grade::Wrong, kWellDone};
+}
+
+std::string RayMovementPage::nameOf(const Shape& handle) const {
+    if (&handle == &handles_.direction) {
+        char degrees[32];
+        std::snprintf(degrees, sizeof degrees, "%.1f", rayDirection() * 180.0 / std::numbers::pi);
+        return std::string("Torch end of the ray, at ") + degrees + " degrees";
+    }
+    if (&handle == &handles_.hitPoint) {
+        return "Where the ray meets the interface";
+    }
+    if (&handle == &handles_.midpoint) {
+        return "Middle of the ray";
+    }
+    return "Interface line";
+}
+
+std::string RayMovementPage::hintOf(const Shape& handle) const {
+    if (&handle == &handles_.direction) {
+        return kDirectionHint;
+    }
+    if (&handle == &handles_.hitPoint) {
+        return kHitPointHint;
+    }
+    return &handle == &handles_.midpoint ? kMidpointHint : kLineHint;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 #include "controls/controls.h"
 #include "platform/random.h"
 #include "practice/practice_page.h"
@@ -58,6 +60,10 @@ class RayMovementPage : public PracticePage {
     bool moveRayEnd(Shape& handle, Point by);
     // The same for the midpoint or line handle, which carry the others along.
     bool moveCarryingHandle(Shape& handle, Point by);
+
+    // A handle as assistive technology names it, and its hint.
+    std::string nameOf(const Shape& handle) const;
+    std::string hintOf(const Shape& handle) const;
 
   private:
     const Picture& picture_;

@@ -253,3 +253,38 @@ TColor TProfrm::handleOutline(const Shape& handle) const {
 int TProfrm::currentPageIndex() const {
     return static_cast<int>(std::ranges::find(pages_, currentPage_) - pages_.begin());
 }
+
+// A key move is a drag by (dx, dy) with the mouse: a press, one move, a release, through the
+// handlers the mouse runs.
+void TProfrm::moveHandleByKeys(Shape& handle, int dx, int dy) {
+    if (!handle.visible) {
+        return;
+    }
+    dshMouseDown(handle, MouseButton::Left, 0, 0);
+    handleMouseMove(handle, dx, dy);
+    dshMouseUp(handle, MouseButton::Left, dx, dy);
+}
+
+void TProfrm::startPointerByKey() {
+    const Point at = keyPointer.startAt(figureCentre, proim.width, proim.height);
+    proimMouseMove(at.x, at.y);
+}
+
+void TProfrm::movePointerByKeys(int dx, int dy) {
+    const Point at = keyPointer.moveBy(dx, dy, figureCentre, proim.width, proim.height);
+    proimMouseMove(at.x, at.y);
+}
+
+void TProfrm::clickPointerByKey() {
+    const Point at = keyPointer.position(figureCentre, proim.width, proim.height);
+    proimMouseDown(MouseButton::Left, at.x, at.y);
+    proimMouseUp(MouseButton::Left, at.x, at.y);
+}
+
+std::string TProfrm::accessibleName(const Shape& handle) const {
+    return rayMovement.nameOf(handle);
+}
+
+std::string TProfrm::accessibleDescription(const Shape& handle) const {
+    return rayMovement.hintOf(handle);
+}

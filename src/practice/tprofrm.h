@@ -3,9 +3,11 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "canvas/canvas_factory.h"
 #include "controls/controls.h"
+#include "controls/key_pointer.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "practice/on_screen_tool.h"
@@ -93,6 +95,18 @@ class TProfrm {
     void mshMouseMove(Shape& sender, int X, int Y);  // msh and csh
     // The mouse-move handler the layout gives this handle.
     void handleMouseMove(Shape& sender, int X, int Y);
+
+    // The keyboard in place of the mouse. The arrow keys on a focused handle drag it by
+    // (dx, dy). On the picture, Home puts a pointer on the figure's centre, the arrows move
+    // it as the mouse would move, Space clicks there.
+    void moveHandleByKeys(Shape& handle, int dx, int dy);
+    void startPointerByKey();
+    void movePointerByKeys(int dx, int dy);
+    void clickPointerByKey();
+    KeyPointer keyPointer;
+    // What assistive technology calls a handle, and how it describes it (its hint).
+    std::string accessibleName(const Shape& handle) const;
+    std::string accessibleDescription(const Shape& handle) const;
 
     // The hidden buttons, operations other handlers run: redraw the page that is showing,
     // and put the ray's handles back where an exercise starts them, then redraw.

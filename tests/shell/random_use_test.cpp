@@ -86,7 +86,7 @@ class RandomUser {
     // One random action; returns what it did, for the failure message.
     std::string step() {
         fault_.clear();
-        const int choice = number(0, 15);
+        const int choice = number(0, 17);
         switch (choice) {
             case 0:
             case 1:
@@ -112,6 +112,10 @@ class RandomUser {
                 return practiceAction();
             case 13:
                 return practiceHandleDrag();
+            case 15:
+                return keysOnTheBench();
+            case 16:
+                return keysInThePractice();
             default:
                 return practiceMouse();
         }
@@ -146,6 +150,7 @@ class RandomUser {
         if (const std::string ray = unsoundRay(w); !ray.empty()) {
             return ray;
         }
+
         const TProfrm& p = *practice_;
         if (p.tool.state < 0 || p.tool.state > 3) {
             return "practice tool state " + std::to_string(p.tool.state);
@@ -380,6 +385,57 @@ class RandomUser {
                 handle.left >= w.bench.deviceLeftX) {
                 fault_ = "a dragged source handle reached the device";
             }
+        }
+    }
+
+    // A key step: one pixel, ten with Shift, or none, in each direction.
+    int keyStep() {
+        const int steps[] = {-10, -1, 0, 1, 10};
+        return steps[number(0, 4)];
+    }
+
+    std::string keysOnTheBench() {
+        Treframain& w = *window_;
+        Shape* handles[] = {&w.dsh1, &w.dsh2, &w.dsh3, &w.ssh1, &w.ssh2,
+                            &w.ssh3, &w.mid1, &w.mid2, &w.mid3, &w.centerg};
+        switch (number(0, 3)) {
+            case 0: {
+                Shape& handle = *handles[number(0, 9)];
+                w.handleFocused(handle);
+                const int presses = number(1, 6);
+                for (int i = 0; i < presses; ++i) {
+                    w.moveHandleByKeys(handle, keyStep(), keyStep());
+                }
+                return "moved a handle by keys";
+            }
+            case 1:
+                w.startPointerByKey();
+                return "Home on the bench";
+            case 2:
+                w.movePointerByKeys(keyStep(), keyStep());
+                return "arrows on the bench";
+            default:
+                w.clickPointerByKey();
+                return "Enter on the bench";
+        }
+    }
+
+    std::string keysInThePractice() {
+        TProfrm& p = *practice_;
+        Shape* handles[] = {&p.dsh, &p.lsh, &p.msh, &p.csh};
+        switch (number(0, 3)) {
+            case 0:
+                p.moveHandleByKeys(*handles[number(0, 3)], keyStep(), keyStep());
+                return "moved a practice handle by keys";
+            case 1:
+                p.startPointerByKey();
+                return "Home on the practice picture";
+            case 2:
+                p.movePointerByKeys(keyStep(), keyStep());
+                return "arrows on the practice picture";
+            default:
+                p.clickPointerByKey();
+                return "Space on the practice picture";
         }
     }
 
