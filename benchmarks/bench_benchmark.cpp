@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -83,6 +84,27 @@ void sourceHandleDragStepOnScreen(benchmark::State& state) {
     }
 }
 BENCHMARK(sourceHandleDragStepOnScreen)->Unit(benchmark::kMicrosecond);
+
+// One arrow key on a focused source handle, as an auto-repeating key delivers it: through the
+// widget, the whole drag it stands for (press, move, release), the sync and a repaint.
+void sourceHandleArrowKeyOnScreen(benchmark::State& state) {
+    NullPlatform platform;
+    Treframain window(platform, qtCanvases());
+    MainWindowView view(window);
+    view.show();
+    QApplication::processEvents();
+    loadTheBench(window);
+    view.sync();
+    HandleWidget* handle = view.handleFor(window.dsh1);
+    bool up = true;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(handle, &press);
+        view.benchPicture()->repaint();
+        up = !up;
+    }
+}
+BENCHMARK(sourceHandleArrowKeyOnScreen)->Unit(benchmark::kMicrosecond);
 
 // Device redraw (which ends with a trace) at "Slow" 30, "Med" 15 and "Fast" 6.
 void deviceRedrawAtRedrawSpeed(benchmark::State& state) {

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-// The mark around the handle that has the keyboard focus: a dotted black and white ring a
-// pixel outside the handle. It is drawn only on pixels the window says it may cover, so it
+// The mark around the handle (or picture) that has the keyboard focus: a dotted black and
+// white ring a pixel outside it. It is drawn only on pixels the window says it may cover, so it
 // never hides a ray, and it lets the mouse through to whatever lies beneath.
 class FocusMark : public QWidget {
   public:

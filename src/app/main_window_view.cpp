@@ -92,6 +92,12 @@ MainWindowView::MainWindowView(Treframain& model) : model_(model), binder_([this
     sync();
 }
 
+// Taking the widgets down moves the focus from one to the next; by then the handles, the
+// focus mark and the binder the focus handlers reach are gone.
+MainWindowView::~MainWindowView() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void MainWindowView::buildMenuBar() {
     for (MenuItem* item : model_.MainMenu1) {
         if (item->items.empty()) {
@@ -202,8 +208,10 @@ void MainWindowView::buildKeyboardUse(QWidget* panel) {
     };
     benchPicture_->keys.start = [this] { binder_.forward([this] { model_.startPointerByKey(); }); };
     benchPicture_->keys.click = [this] { binder_.forward([this] { model_.clickPointerByKey(); }); };
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { focusMark_->follow(isHandle(now) ? now : nullptr); });
+    // The bench picture is ringed too, in the panel's border around it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        focusMark_->follow(isHandle(now) || now == benchPicture_ ? now : nullptr);
+    });
 }
 
 bool MainWindowView::isHandle(const QWidget* widget) const {

@@ -18,6 +18,7 @@ class Treframain;
 class MainWindowView : public QMainWindow {
   public:
     explicit MainWindowView(Treframain& model);
+    ~MainWindowView() override;
 
     void sync();
 

@@ -83,6 +83,12 @@ PracticeView::PracticeView(TProfrm& model, QWidget* parent)
     sync();
 }
 
+// Taking the widgets down moves the focus from one to the next; by then the handles and the
+// focus mark the focus handler reaches are gone.
+PracticeView::~PracticeView() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void PracticeView::buildPictureArea(QWidget* panel) {
     picture_ = named(new PictureWidget(model_.proim, panel), "proim");
     binder_.bindPlain(model_.proim, picture_);
@@ -127,11 +133,14 @@ void PracticeView::buildPictureArea(QWidget* panel) {
 // line, then the picture.
 void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
     focusMark_ = new FocusMark(panel, [this](QPoint inPanel) {
-        // Only on the picture's white: never over the ray, the target or the interface.
+        // Never over the red ray or the grey target; over the torch and the lines it shows.
         const QPoint onPicture = inPanel - picture_->pos();
         const auto* canvas = dynamic_cast<const QtCanvas*>(model_.proim.canvas.get());
-        return canvas == nullptr || !canvas->image().rect().contains(onPicture) ||
-               canvas->image().pixel(onPicture) == toQColor(colours::white).rgb();
+        if (canvas == nullptr || !canvas->image().rect().contains(onPicture)) {
+            return true;
+        }
+        const QRgb shown = canvas->image().pixel(onPicture);
+        return shown != toQRgb(colours::red) && shown != toQRgb(colours::grey);
     });
     QWidget* previous = lastControl;
     for (const char* name : {"dsh", "lsh", "msh", "csh"}) {
@@ -151,7 +160,7 @@ void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
     picture_->keys.start = [this] { binder_.forward([this] { model_.startPointerByKey(); }); };
     picture_->keys.click = [this] { binder_.forward([this] { model_.clickPointerByKey(); }); };
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        QWidget* ringed = nullptr;
+        QWidget* ringed = now == picture_ ? now : nullptr;
         for (const auto& entry : handles_) {
             if (entry.second == now) {
                 ringed = now;

@@ -22,6 +22,7 @@ class QWidget;
 class PracticeView : public QDialog {
   public:
     explicit PracticeView(TProfrm& model, QWidget* parent = nullptr);
+    ~PracticeView() override;
 
     // Copies every field of the model into its widget, with the widgets' signals blocked.
     void sync();
