@@ -4,6 +4,7 @@
 // and every handle carries a name and a description for assistive technology.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -155,6 +156,11 @@ TEST(KeyboardBench, handlesAreNamedAndDescribedAndTheNamesFollowTheRay) {
     EXPECT_EQ(window.view.handleFor(m.mid1)->accessibleName(), "Middle of the ray of source 1");
     EXPECT_EQ(window.view.handleFor(m.centerg)->accessibleName(), "Centre of the device");
     EXPECT_EQ(window.view.benchPicture()->accessibleName(), "Bench");
+    // As a screen reader sees them, through the accessibility tree.
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(source);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen->text(QAccessible::Name), source->accessibleName());
+    EXPECT_EQ(seen->text(QAccessible::Description), QString::fromUtf8(hints::kSourceHandle));
 
     focusOn(window, source);
     key(source, Qt::Key_Down, Qt::ShiftModifier, 5);
