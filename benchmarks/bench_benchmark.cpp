@@ -55,16 +55,25 @@ void sourceHandleDragStep(benchmark::State& state) {
 }
 BENCHMARK(sourceHandleDragStep)->Unit(benchmark::kMicrosecond);
 
+// The largest load on the real window, shown offscreen.
+struct LoadedBenchOnScreen {
+    LoadedBenchOnScreen() {
+        view.show();
+        QApplication::processEvents();
+        loadTheBench(window);
+        view.sync();
+    }
+    NullPlatform platform;
+    Treframain window{platform, qtCanvases()};
+    MainWindowView view{window};
+};
+
 // The same move as the window system delivers it: through the real handle widget, the
 // model, the sync of every widget and a repaint of the bench picture.
 void sourceHandleDragStepOnScreen(benchmark::State& state) {
-    NullPlatform platform;
-    Treframain window(platform, qtCanvases());
-    MainWindowView view(window);
-    view.show();
-    QApplication::processEvents();
-    loadTheBench(window);
-    view.sync();
+    LoadedBenchOnScreen bench;
+    Treframain& window = bench.window;
+    MainWindowView& view = bench.view;
     QWindow* screen = view.windowHandle();
     const auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButton button) {
         const QPoint at = view.handleFor(window.dsh1)->mapTo(&view, local);
@@ -88,13 +97,9 @@ BENCHMARK(sourceHandleDragStepOnScreen)->Unit(benchmark::kMicrosecond);
 // One arrow key on a focused source handle, as an auto-repeating key delivers it: through the
 // widget, the whole drag it stands for (press, move, release), the sync and a repaint.
 void sourceHandleArrowKeyOnScreen(benchmark::State& state) {
-    NullPlatform platform;
-    Treframain window(platform, qtCanvases());
-    MainWindowView view(window);
-    view.show();
-    QApplication::processEvents();
-    loadTheBench(window);
-    view.sync();
+    LoadedBenchOnScreen bench;
+    Treframain& window = bench.window;
+    MainWindowView& view = bench.view;
     HandleWidget* handle = view.handleFor(window.dsh1);
     bool up = true;
     for (auto _ : state) {

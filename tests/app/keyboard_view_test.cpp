@@ -20,7 +20,7 @@
 #include "canvas/qt_canvas.h"
 #include "interaction/hints.h"
 #include "practice/tprofrm.h"
-#include "support/sequence_random.h"
+#include "support/practice_on_screen.h"
 #include "support/shown_main_window.h"
 
 namespace {
@@ -224,26 +224,6 @@ TEST(KeyboardBench, windowsCloseCleanlyWithTheFocusOnAHandle) {
     SUCCEED();
 }
 
-struct PracticeOnScreen {
-    RecordingPlatform platform;
-    SequenceRandom random{{0.5}};
-    TProfrm model{platform, random,
-                  [](int width, int height) { return std::make_unique<QtCanvas>(width, height); }};
-    PracticeView view{model};
-
-    template <typename W>
-    W* widget(const char* name) {
-        return view.findChild<W*>(name);
-    }
-    void focusOn(QWidget* target) {
-        view.show();
-        view.activateWindow();
-        QApplication::setActiveWindow(&view);
-        target->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-    }
-};
-
 TEST(KeyboardPractice, theWindowClosesCleanlyWithTheFocusOnItsPicture) {
     auto practice = std::make_unique<PracticeOnScreen>();
     practice->focusOn(practice->widget<QWidget>("proim"));
@@ -254,9 +234,9 @@ TEST(KeyboardPractice, theWindowClosesCleanlyWithTheFocusOnItsPicture) {
 TEST(KeyboardPractice, theArrowKeysDragTheRaysHandlesAndTheToolClicksOnSpace) {
     PracticeOnScreen practice;
     practice.view.show();  // showing the window opens it on the protractor page
-    practice.widget<QTabWidget>("practicenb")->tabBar()->setCurrentIndex(2);
-    auto* direction = practice.widget<QWidget>("dsh");
-    practice.focusOn(direction);
+    practice.showPage(2);
+    QWidget* direction = &practice.widget<QWidget>("dsh");
+    practice.focusOn(*direction);
     const int left = practice.model.dsh.left;
     const int top = practice.model.dsh.top;
     key(direction, Qt::Key_Up, Qt::ShiftModifier);
@@ -265,19 +245,19 @@ TEST(KeyboardPractice, theArrowKeysDragTheRaysHandlesAndTheToolClicksOnSpace) {
     EXPECT_EQ(practice.model.dsh.left, left - 1);
     EXPECT_EQ(practice.model.msh.top, (practice.model.dsh.top + practice.model.lsh.top) / 2);
     EXPECT_TRUE(direction->accessibleName().startsWith("Torch end of the ray, at "));
-    EXPECT_EQ(practice.widget<QLabel>("hintlb")->text(),
+    EXPECT_EQ(practice.widget<QLabel>("hintlb").text(),
               QString::fromUtf8("Adjust the ray\u00B4s angle of incidence."));
 
     // On the ruler page the picture's keys place the ruler: Home on the figure, Space
     // fixes its zero end, the arrows turn it, Space fixes it.
-    practice.widget<QTabWidget>("practicenb")->tabBar()->setCurrentIndex(1);
-    auto* picture = practice.widget<QWidget>("proim");
-    practice.focusOn(picture);
+    practice.showPage(1);
+    QWidget* picture = &practice.widget<QWidget>("proim");
+    practice.focusOn(*picture);
     key(picture, Qt::Key_Home);
     key(picture, Qt::Key_Space);
     EXPECT_EQ(practice.model.tool.state, 1);
     key(picture, Qt::Key_Right, Qt::ShiftModifier, 5);
-    EXPECT_EQ(practice.widget<QLabel>("anallb")->text(), "Distance: 50.0");
+    EXPECT_EQ(practice.widget<QLabel>("anallb").text(), "Distance: 50.0");
     key(picture, Qt::Key_Space);
     EXPECT_EQ(practice.model.tool.state, 2);
 }

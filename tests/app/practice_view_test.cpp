@@ -15,28 +15,11 @@
 
 #include "canvas/qt_canvas.h"
 #include "practice/tprofrm.h"
+#include "support/practice_on_screen.h"
 #include "support/recording_platform.h"
 #include "support/sequence_random.h"
 
 namespace {
-
-struct PracticeOnScreen {
-    RecordingPlatform platform;
-    SequenceRandom random{{0.5}};
-    TProfrm model{platform, random,
-                  [](int width, int height) { return std::make_unique<QtCanvas>(width, height); }};
-    PracticeView view{model};
-
-    template <typename W>
-    W& widget(const char* name) {
-        W* found = view.findChild<W*>(name);
-        if (found == nullptr) {
-            throw std::runtime_error(name);
-        }
-        return *found;
-    }
-    void showPage(int index) { widget<QTabWidget>("practicenb").tabBar()->setCurrentIndex(index); }
-};
 
 void sendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
