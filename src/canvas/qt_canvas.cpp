@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 #include "canvas/pixel.h"
@@ -63,12 +64,15 @@ struct DashPattern {
     int period = 1;
 };
 
+constexpr DashPattern kDot{1, 2};
+constexpr DashPattern kDash{6, 9};
+
 DashPattern patternOf(PenStyle style) {
     switch (style) {
         case PenStyle::Dot:
-            return {1, 2};
+            return kDot;
         case PenStyle::Dash:
-            return {6, 9};
+            return kDash;
         case PenStyle::Solid:
             break;
     }
@@ -106,6 +110,177 @@ QPainterPath sector(QPointF centre, double radius, double start, double span) {
     path.addPolygon(corners);
     path.closeSubpath();
     return path;
+}
+
+// A thin line as Bresenham walks it, from its start: one step along the major axis each,
+// the minor coordinate moving by minorStep now and then.
+struct ThinLineWalk {
+    bool xMajor = true;
+    int majorStart = 0;
+    int minorStart = 0;
+    std::int64_t major = 0;  // steps in the whole line, end pixel included
+    std::int64_t minor = 0;
+    int majorStep = 1;
+    int minorStep = 1;
+};
+
+// Steps first..last of a walk, both included.
+struct StepRange {
+    std::int64_t first = 0;
+    std::int64_t last = 0;
+};
+
+// a / b rounded down and up, for b > 0 and either sign of a.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b < 0 ? 1 : 0);
+}
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
+    return -floorDiv(-a, b);
+}
+
+ThinLineWalk thinLineWalk(Point from, Point to) {
+    const std::int64_t dx = std::int64_t{to.x} - from.x;
+    const std::int64_t dy = std::int64_t{to.y} - from.y;
+    ThinLineWalk walk;
+    walk.xMajor = std::abs(dx) >= std::abs(dy);
+    walk.majorStart = walk.xMajor ? from.x : from.y;
+    walk.minorStart = walk.xMajor ? from.y : from.x;
+    walk.major = std::abs(walk.xMajor ? dx : dy);
+    walk.minor = std::abs(walk.xMajor ? dy : dx);
+    walk.majorStep = (walk.xMajor ? dx : dy) > 0 ? 1 : -1;
+    walk.minorStep = (walk.xMajor ? dy : dx) > 0 ? 1 : -1;
+    return walk;
+}
+
+// Step i lands on major coordinate majorStart + majorStep i and on minor offset
+// floor((2 i minor + major - 1) / (2 major)) from minorStart, an offset that never falls as
+// i grows. So the steps on the image are one run: the major axis bounds it directly, the
+// minor axis through the first step whose offset reaches the image and the last one whose
+// offset has not yet left it, both found by turning the rounding rule around.
+std::optional<StepRange> stepsOnImage(const ThinLineWalk& walk, int width, int height) {
+    const std::int64_t majorSize = walk.xMajor ? width : height;
+    const std::int64_t minorSize = walk.xMajor ? height : width;
+    StepRange steps{0, walk.major - 1};  // the end pixel is left out
+    if (walk.majorStep > 0) {
+        steps.first = std::max(steps.first, -std::int64_t{walk.majorStart});
+        steps.last = std::min(steps.last, majorSize - 1 - walk.majorStart);
+    } else {
+        steps.first = std::max(steps.first, walk.majorStart - (majorSize - 1));
+        steps.last = std::min(steps.last, std::int64_t{walk.majorStart});
+    }
+
+    // The offsets that keep the minor coordinate on the image.
+    const std::int64_t lowestOffset =
+        walk.minorStep > 0 ? -std::int64_t{walk.minorStart} : walk.minorStart - (minorSize - 1);
+    const std::int64_t highestOffset =
+        walk.minorStep > 0 ? minorSize - 1 - walk.minorStart : std::int64_t{walk.minorStart};
+    if (highestOffset < 0 || lowestOffset > highestOffset) {
+        return std::nullopt;
+    }
+    if (walk.minor == 0) {
+        if (lowestOffset > 0) {
+            return std::nullopt;
+        }
+    } else {
+        // offset(i) >= k exactly when 2 i minor >= 2 major k - major + 1, and
+        // offset(i) <= k exactly when 2 i minor <= major (2 k + 1).
+        if (lowestOffset > 0) {
+            steps.first =
+                std::max(steps.first,
+                         ceilDiv(2 * walk.major * lowestOffset - walk.major + 1, 2 * walk.minor));
+        }
+        steps.last =
+            std::min(steps.last, floorDiv(walk.major * (2 * highestOffset + 1), 2 * walk.minor));
+    }
+    if (steps.first > steps.last) {
+        return std::nullopt;
+    }
+    return steps;
+}
+
+// Walks a line's pixels from one of its steps on: the remainder carries the minor offset
+// floor((2 i minor + major - 1) / (2 major)) from step to step without a division.
+class Walker {
+  public:
+    Walker(QImage& image, const ThinLineWalk& walk, std::int64_t first, QRgb colour)
+        : pixels_(reinterpret_cast<QRgb*>(image.bits())),
+          twiceMajor_(2 * walk.major),
+          twiceMinor_(2 * walk.minor),
+          colour_(colour) {
+        const std::int64_t numerator = first * twiceMinor_ + walk.major - 1;
+        const auto majorAt = static_cast<int>(walk.majorStart + walk.majorStep * first);
+        const auto minorAt =
+            static_cast<int>(walk.minorStart + walk.minorStep * (numerator / twiceMajor_));
+        const qsizetype stride = image.bytesPerLine() / qsizetype{sizeof(QRgb)};
+        remainder_ = numerator % twiceMajor_;
+        index_ = walk.xMajor ? qsizetype{minorAt} * stride + majorAt
+                             : qsizetype{majorAt} * stride + minorAt;
+        majorStride_ = walk.xMajor ? walk.majorStep : walk.majorStep * stride;
+        minorStride_ = walk.xMajor ? walk.minorStep * stride : walk.minorStep;
+    }
+
+    void plot() const { pixels_[index_] = colour_; }
+    void step() {
+        index_ += majorStride_;
+        remainder_ += twiceMinor_;
+        if (remainder_ >= twiceMajor_) {
+            remainder_ -= twiceMajor_;
+            index_ += minorStride_;
+        }
+    }
+
+  private:
+    QRgb* pixels_;
+    std::int64_t twiceMajor_;
+    std::int64_t twiceMinor_;
+    QRgb colour_;
+    std::int64_t remainder_ = 0;
+    qsizetype index_ = 0;
+    qsizetype majorStride_ = 0;
+    qsizetype minorStride_ = 0;
+};
+
+// Every step of the range lies on the image: the loop checks nothing.
+void plotSolidSteps(QImage& image, const ThinLineWalk& walk, StepRange steps, QRgb colour) {
+    Walker walker(image, walk, steps.first, colour);
+    for (std::int64_t i = steps.first; i <= steps.last; ++i) {
+        walker.plot();
+        walker.step();
+    }
+}
+
+// The pattern is counted from the line's own start, so that a line clipped at an edge has
+// its dots where the whole line would have them. Whole periods go in one unrolled piece;
+// only the ends of the range count their phase step by step.
+template <int kOn, int kPeriod>
+void plotPatternedSteps(QImage& image, const ThinLineWalk& walk, StepRange steps, QRgb colour) {
+    Walker walker(image, walk, steps.first, colour);
+    std::int64_t i = steps.first;
+    auto phase = static_cast<int>(i % kPeriod);
+    const auto partStep = [&] {
+        if (phase < kOn) {
+            walker.plot();
+        }
+        walker.step();
+        ++i;
+        phase = phase + 1 == kPeriod ? 0 : phase + 1;
+    };
+    while (i <= steps.last && phase != 0) {
+        partStep();
+    }
+    for (; steps.last - i + 1 >= kPeriod; i += kPeriod) {
+        for (int k = 0; k < kOn; ++k) {
+            walker.plot();
+            walker.step();
+        }
+        for (int k = kOn; k < kPeriod; ++k) {
+            walker.step();
+        }
+    }
+    while (i <= steps.last) {
+        partStep();
+    }
 }
 
 }  // namespace
@@ -162,70 +337,28 @@ void QtCanvas::drawLine(Point from, Point to) {
 
 // Bresenham's line: one pixel for each step along the major axis, the minor coordinate
 // rounded to the nearest pixel, an exact tie staying on the start's side. Only the steps
-// that land on the image are walked, so a long line far outside costs nothing.
+// that land on the image, on both axes, are walked: a ray leaving through the top or the
+// bottom costs nothing beyond that edge.
 void QtCanvas::plotThinLine(Point from, Point to) {
-    const std::int64_t dx = std::int64_t{to.x} - from.x;
-    const std::int64_t dy = std::int64_t{to.y} - from.y;
-    const bool xMajor = std::abs(dx) >= std::abs(dy);
-    const int majorStart = xMajor ? from.x : from.y;
-    const int minorStart = xMajor ? from.y : from.x;
-    const std::int64_t major = std::abs(xMajor ? dx : dy);
-    const std::int64_t minor = std::abs(xMajor ? dy : dx);
-    if (major == 0) {
+    const ThinLineWalk walk = thinLineWalk(from, to);
+    if (walk.major == 0) {
         return;
     }
-    const int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
-    const int minorStep = (xMajor ? dy : dx) > 0 ? 1 : -1;
-    const int majorSize = xMajor ? width() : height();
-    const int minorSize = xMajor ? height() : width();
-
-    std::int64_t first = 0;
-    std::int64_t last = major - 1;  // the end pixel is left out
-    if (majorStep > 0) {
-        first = std::max<std::int64_t>(first, -majorStart);
-        last = std::min<std::int64_t>(last, majorSize - 1 - majorStart);
-    } else {
-        first = std::max<std::int64_t>(first, majorStart - (majorSize - 1));
-        last = std::min<std::int64_t>(last, majorStart);
-    }
-    if (first > last) {
+    const std::optional<StepRange> steps = stepsOnImage(walk, width(), height());
+    if (!steps) {
         return;
     }
-
-    // Step i's minor offset is floor((2 i minor + major - 1) / (2 major)); the remainder
-    // carries it from step to step without a division.
-    const std::int64_t twiceMajor = 2 * major;
-    const std::int64_t twiceMinor = 2 * minor;
-    const std::int64_t numerator = first * twiceMinor + major - 1;
-    std::int64_t remainder = numerator % twiceMajor;
-    auto minorAt = static_cast<int>(minorStart + minorStep * (numerator / twiceMajor));
-    const auto majorAt = static_cast<int>(majorStart + majorStep * first);
-
-    // Walk an index into the pixels; it is only read while the minor coordinate is on the
-    // image, the major one always being so.
-    const qsizetype stride = image_.bytesPerLine() / qsizetype{sizeof(QRgb)};
-    const qsizetype majorStride = xMajor ? majorStep : majorStep * stride;
-    const qsizetype minorStride = xMajor ? minorStep * stride : minorStep;
-    qsizetype index =
-        xMajor ? qsizetype{minorAt} * stride + majorAt : qsizetype{majorAt} * stride + minorAt;
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
     const QRgb colour = toQRgb(pen.color);
-    const DashPattern pattern = patternOf(pen.style);
-    auto phase = static_cast<int>(first % pattern.period);
-    for (std::int64_t i = first; i <= last; ++i) {
-        if (minorAt >= 0 && minorAt < minorSize && phase < pattern.on) {
-            pixels[index] = colour;
-        }
-        index += majorStride;
-        if (++phase == pattern.period) {
-            phase = 0;
-        }
-        remainder += twiceMinor;
-        if (remainder >= twiceMajor) {
-            remainder -= twiceMajor;
-            minorAt += minorStep;
-            index += minorStride;
-        }
+    switch (pen.style) {
+        case PenStyle::Solid:
+            plotSolidSteps(image_, walk, *steps, colour);
+            break;
+        case PenStyle::Dot:
+            plotPatternedSteps<kDot.on, kDot.period>(image_, walk, *steps, colour);
+            break;
+        case PenStyle::Dash:
+            plotPatternedSteps<kDash.on, kDash.period>(image_, walk, *steps, colour);
+            break;
     }
 }
 

@@ -288,6 +288,80 @@ TEST(QtCanvasLines, aLongLineMostlyOutsideDrawsOnlyItsVisiblePart) {
     EXPECT_EQ(boundsOf(inked(canvas)), (Bounds{0, 4, 9, 4}));
 }
 
+// Each pixel of a picture that differs from the same pixel of another picture shifted by
+// `shift`, described; empty when they agree.
+std::string firstDifference(const QtCanvas& canvas, const QtCanvas& shifted, Point shift) {
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (canvas.pixel(x, y) != shifted.pixel(x + shift.x, y + shift.y)) {
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+    }
+    return {};
+}
+
+void clearToWhite(QtCanvas& canvas, PenStyle style) {
+    paintAll(canvas, colours::white);
+    canvas.pen = {colours::black, 1, style};
+}
+
+TEST(QtCanvasLines, aLineLeavingThePictureKeepsThePixelsItsWholeWalkPutsInside) {
+    // Endpoints inside, on and beyond every edge and corner of a 20 x 12 picture. The whole
+    // walk is the same line shifted onto a picture that holds all of it.
+    const std::vector<int> xs{-31, -9, -2, -1, 0, 1, 5, 10, 18, 19, 20, 21, 27, 44};
+    const std::vector<int> ys{-23, -6, -1, 0, 1, 4, 10, 11, 12, 13, 30};
+    const Point shift{31, 23};
+    QtCanvas clipped(20, 12);
+    QtCanvas whole(76, 54);
+    std::vector<Point> ends;
+    for (const int x : xs) {
+        for (const int y : ys) {
+            ends.push_back({x, y});
+        }
+    }
+    for (const PenStyle style : {PenStyle::Solid, PenStyle::Dot, PenStyle::Dash}) {
+        for (const Point from : ends) {
+            for (const Point to : ends) {
+                clearToWhite(clipped, style);
+                clearToWhite(whole, style);
+                line(clipped, from, to);
+                line(whole, {from.x + shift.x, from.y + shift.y}, {to.x + shift.x, to.y + shift.y});
+                const std::string difference = firstDifference(clipped, whole, shift);
+                ASSERT_EQ(difference, "")
+                    << "style " << static_cast<int>(style) << " from " << from.x << "," << from.y
+                    << " to " << to.x << "," << to.y;
+            }
+        }
+    }
+}
+
+TEST(QtCanvasLines, aDottedLineEnteringFromOutsideKeepsItsDotsWhereTheWholeLineHasThem) {
+    // Dots on the even steps from x = -3: -3, -1, then 1, 3, ... inside.
+    QtCanvas canvas(10, 1);
+    canvas.pen.style = PenStyle::Dot;
+    line(canvas, {-3, 0}, {12, 0});
+    EXPECT_EQ(picture(canvas), ".#.#.#.#.#\n");
+}
+
+TEST(QtCanvasLines, aVeryLongLineKeepsItsTiesOnTheSideOfItsStart) {
+    // Slope 1/4 through the origin, from twenty million pixels away either way: y is x / 4
+    // rounded to the nearest row, x = 2 and x = 6 being exact ties. From the left end a tie
+    // stays on the upper row, from the right end on the lower one.
+    QtCanvas forward(8, 3);
+    line(forward, {-10'000'000, -2'500'000}, {10'000'000, 2'500'000});
+    EXPECT_EQ(picture(forward),
+              "###.....\n"
+              "...####.\n"
+              ".......#\n");
+    QtCanvas backward(8, 3);
+    line(backward, {10'000'000, 2'500'000}, {-10'000'000, -2'500'000});
+    EXPECT_EQ(picture(backward),
+              "##......\n"
+              "..####..\n"
+              "......##\n");
+}
+
 struct WideLineCase {
     const char* name;
     int width;
