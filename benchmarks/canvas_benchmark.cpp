@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "canvas/qt_canvas.h"
+#include "canvas/torch_icon.h"
 
 namespace {
 
@@ -47,5 +48,21 @@ void wholePictureFloodFill(benchmark::State& state) {
     }
 }
 BENCHMARK(wholePictureFloodFill);
+
+// One torch, drawn as a dragged source's is (somewhere new each time, argument 0) and as a
+// source's that stands still (argument 1), which the canvas puts back from its stamp.
+void torchOnTheBench(benchmark::State& state) {
+    QtCanvas canvas(kBenchWidth, kBenchHeight);
+    const bool standingStill = state.range(0) == 1;
+    int step = 0;
+    for (auto _ : state) {
+        const int row = standingStill ? kBenchHeight / 2 : 50 + step % (kBenchHeight - 100);
+        canvas.pen = Pen{colours::orange, 1, PenStyle::Solid};
+        drawTorchIcon(canvas, {200, row}, 0.1, TorchLook{true, colours::orange});
+        benchmark::DoNotOptimize(canvas.image().constBits());
+        ++step;
+    }
+}
+BENCHMARK(torchOnTheBench)->Arg(0)->Arg(1);
 
 }  // namespace

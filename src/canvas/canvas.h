@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -49,6 +51,25 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// The figures that drawing code hands over whole, so that a canvas may keep their pixels.
+enum class FigureKind { Torch };
+
+// Everything that decides a figure's pixels besides the canvas's size: which figure, where,
+// turned how far, the figure's own choices (look, colours) packed in `variant`, the pen it
+// starts with, and a box it never draws outside.
+struct FigureKey {
+    FigureKind kind = FigureKind::Torch;
+    Point anchor;
+    double angle = 0.0;
+    std::uint64_t variant = 0;
+    Pen pen;
+    Rect bounds;
+    bool operator==(const FigureKey&) const = default;
+};
+
+class Canvas;
+using FigureDrawing = std::function<void(Canvas&)>;
+
 // The raster surface every picture is drawn on, with the classic device operations the
 // drawing code was written against. The current pen, brush and font are plain state that
 // the drawing code sets before each operation; the current position moves with moveTo
@@ -88,6 +109,12 @@ class Canvas {
     virtual void floodFill(int x, int y, TColor border) = 0;
     // Copies source's pixels in sourceRect onto this canvas at destRect (same size: 1:1).
     virtual void copyRect(const Rect& destRect, const Canvas& source, const Rect& sourceRect) = 0;
+
+    // Draws a figure with `draw`, which must depend on nothing but `key` and the canvas's
+    // size and must write its own colours whatever lies beneath (no flood fill, no copy): a
+    // canvas may then put back the pixels the figure wrote before instead of drawing it
+    // again. The pen, brush, font and position are left as they were.
+    virtual void drawFigure(const FigureKey& key, const FigureDrawing& draw);
 
     // Pixels outside the canvas read as black.
     virtual TColor pixel(int x, int y) const = 0;

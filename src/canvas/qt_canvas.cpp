@@ -625,6 +625,48 @@ void QtCanvas::copyRect(const Rect& destRect, const Canvas& source, const Rect& 
     }
 }
 
+void QtCanvas::drawFigure(const FigureKey& key, const FigureDrawing& draw) {
+    if (image_.isNull()) {
+        return;
+    }
+    FigureStamps::Entry* const entry = stamps_.find(key);
+    if (entry == nullptr) {
+        stamps_.remember(key);
+        Canvas::drawFigure(key, draw);
+        return;
+    }
+    if (!entry->stamp) {
+        entry->stamp = captureFigure(key, draw);
+    }
+    entry->stamp->applyTo(image_);
+}
+
+Stamp QtCanvas::captureFigure(const FigureKey& key, const FigureDrawing& draw) {
+    if (!scratch_ || scratch_->width() != width() || scratch_->height() != height()) {
+        scratch_ = std::make_unique<QtCanvas>(width(), height());
+    }
+    QtCanvas& scratch = *scratch_;
+    const Rect box{std::max(key.bounds.left, 0), std::max(key.bounds.top, 0),
+                   std::min(key.bounds.right, width()), std::min(key.bounds.bottom, height())};
+    if (isEmpty(box)) {
+        return {};
+    }
+    const auto drawOver = [&](QRgb background) {
+        scratch.fillBox(box, background);
+        scratch.pen = pen;
+        scratch.brush = brush;
+        scratch.font = font;
+        scratch.moveTo(penPos().x, penPos().y);
+        draw(scratch);
+    };
+    // Black and white differ in every channel, so no pixel of the figure can match both.
+    drawOver(qRgb(0, 0, 0));
+    const QImage overBlack =
+        scratch.image_.copy(QRect(box.left, box.top, box.width(), box.height()));
+    drawOver(qRgb(255, 255, 255));
+    return Stamp::ofAgreement(overBlack, scratch.image_, box);
+}
+
 TColor QtCanvas::pixel(int x, int y) const {
     if (!image_.valid(x, y)) {
         return colours::black;
@@ -643,4 +685,6 @@ void QtCanvas::resize(int width, int height) {
                     static_cast<std::size_t>(columns) * sizeof(QRgb));
     }
     image_ = std::move(resized);
+    // A kept figure is clipped to the size it was drawn on.
+    stamps_.clear();
 }

@@ -3,7 +3,10 @@
 
 #include <QImage>
 
+#include <memory>
+
 #include "canvas/canvas.h"
+#include "canvas/figure_stamps.h"
 
 class QPainter;
 class QRectF;
@@ -26,6 +29,9 @@ class QtCanvas : public Canvas {
     void textOut(int x, int y, const std::string& text) override;
     void floodFill(int x, int y, TColor border) override;
     void copyRect(const Rect& destRect, const Canvas& source, const Rect& sourceRect) override;
+    // A figure drawn the same a second time is kept as a stamp of the pixels it wrote, and
+    // put back from it from then on.
+    void drawFigure(const FigureKey& key, const FigureDrawing& draw) override;
 
     TColor pixel(int x, int y) const override;
     int width() const override { return image_.width(); }
@@ -45,8 +51,13 @@ class QtCanvas : public Canvas {
     // Where QPainter must stroke a curve so that the pen stays inside the box.
     QRectF outlineRect(const Rect& box) const;
     int penWidth() const;
+    // The figure's pixels, from drawings on a scratch picture of this one's size with this
+    // canvas's pen, brush, font and position, so that they are clipped as here.
+    Stamp captureFigure(const FigureKey& key, const FigureDrawing& draw);
 
     QImage image_;
+    FigureStamps stamps_;
+    std::unique_ptr<QtCanvas> scratch_;
 };
 
 // Colour conversions between the drawing code's 0x00BBGGRR and Qt's 0xAARRGGBB.

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "canvas/screen_geometry.h"
@@ -24,6 +25,8 @@ constexpr double kCapDistance = 25;
 constexpr int kCapRadius = 5;
 constexpr double kArrowTip = 40;
 constexpr double kArrowBase = 30;
+// How far from the lens a torch can reach: the arrowhead's tip with the widest pen's miter.
+constexpr int kTorchReach = 48;
 
 // Each corner is placed by its polar form about the lens, so a corner may land a pixel off
 // its frame point once turned: the polar form, not the frame, decides.
@@ -42,11 +45,13 @@ void stroke(Canvas& canvas, Point from, Point to) {
     canvas.lineTo(to.x, to.y);
 }
 
-}  // namespace
+Point upperBeamEnd(Point lens, double direction) {
+    return polarPoint(lens, kBeamLength, direction - pi / 6);
+}
 
-void drawTorchIcon(Canvas& canvas, Point lens, double direction, const TorchLook& look) {
+void drawTorch(Canvas& canvas, Point lens, double direction, const TorchLook& look) {
     stroke(canvas, lens, polarPoint(lens, kBeamLength, direction + pi / 6 + pi / 60));
-    stroke(canvas, lens, polarPoint(lens, kBeamLength, direction - pi / 6));
+    stroke(canvas, lens, upperBeamEnd(lens, direction));
 
     canvas.pen.color = colours::black;
     canvas.brush = Brush{colours::yellow, BrushStyle::Solid};
@@ -72,5 +77,27 @@ void drawTorchIcon(Canvas& canvas, Point lens, double direction, const TorchLook
                                              polarPoint(lens, kArrowTip, direction)};
         canvas.polygon(arrowhead);
     }
-    canvas.brush.color = colours::white;
+}
+
+// Everything that shapes a torch's pixels: its place, its direction, its look and the pen
+// the beam strokes are drawn in (whose width and style the outlines keep).
+FigureKey torchKey(Point lens, double direction, const TorchLook& look, const Pen& pen) {
+    const std::uint64_t variant = std::uint64_t{look.arrow} << 1 | (look.body ? 1u : 0u);
+    const Rect bounds{lens.x - kTorchReach, lens.y - kTorchReach, lens.x + kTorchReach + 1,
+                      lens.y + kTorchReach + 1};
+    return {FigureKind::Torch, lens, direction, variant, pen, bounds};
+}
+
+}  // namespace
+
+void drawTorchIcon(Canvas& canvas, Point lens, double direction, const TorchLook& look) {
+    canvas.drawFigure(torchKey(lens, direction, look, canvas.pen),
+                      [&](Canvas& target) { drawTorch(target, lens, direction, look); });
+    // The canvas as drawing the torch leaves it, which is what the drawing after it finds:
+    // at the end of the upper beam stroke, the pen in the arrow's colour (black without a
+    // body) and a solid white brush.
+    const Point beamEnd = upperBeamEnd(lens, direction);
+    canvas.moveTo(beamEnd.x, beamEnd.y);
+    canvas.pen.color = look.body ? look.arrow : colours::black;
+    canvas.brush = Brush{colours::white, BrushStyle::Solid};
 }

@@ -38,7 +38,11 @@ TEST(TorchIcon, aTorchPointingRightHasItsFrontCornersAboveAndBelowTheLens) {
     EXPECT_EQ(discs[0].args, (std::vector<int>{91, 41, 108, 58}));
     EXPECT_EQ(discs[0].brush.color, colours::yellow);
     EXPECT_EQ(discs[3].args, (std::vector<int>{70, 45, 80, 55}));
-    EXPECT_EQ(canvas.brush.color, colours::white);
+    // Left as the drawing after it has always found it: a solid white brush, the pen in the
+    // arrow's colour, at the end of the upper beam stroke.
+    EXPECT_EQ(canvas.brush, (Brush{colours::white, BrushStyle::Solid}));
+    EXPECT_EQ(canvas.pen.color, kOrange);
+    EXPECT_EQ(canvas.penPos(), (Point{112, 43}));
 }
 
 TEST(TorchIcon, aPointSourceShowsOnlyItsLampAndTwoBeamStrokes) {
@@ -54,6 +58,7 @@ TEST(TorchIcon, aPointSourceShowsOnlyItsLampAndTwoBeamStrokes) {
     EXPECT_EQ(lines[0].pen.color, kOrange);
     EXPECT_EQ(canvas.callsOf(DrawOp::Ellipse).size(), 1u);
     EXPECT_TRUE(canvas.callsOf(DrawOp::Polygon).empty());
+    EXPECT_EQ(canvas.pen.color, colours::black);  // the lamp's outline
 }
 
 }  // namespace

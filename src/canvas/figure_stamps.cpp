@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "canvas/figure_stamps.h"
+
+#include <algorithm>
+
+namespace {
+
+// Enough for the torches of the most sources the bench shows and the practice window's one,
+// with room for the figure being dragged.
+constexpr std::size_t kRecentFigures = 8;
+
+}  // namespace
+
+Stamp Stamp::ofAgreement(const QImage& overFirst, const QImage& overSecond, const Rect& box) {
+    Stamp stamp;
+    for (int y = box.top; y < box.bottom; ++y) {
+        const auto* first = reinterpret_cast<const QRgb*>(overFirst.constScanLine(y - box.top));
+        const auto* second = reinterpret_cast<const QRgb*>(overSecond.constScanLine(y));
+        int x = box.left;
+        while (x < box.right) {
+            if (first[x - box.left] != second[x]) {
+                ++x;
+                continue;
+            }
+            Run run{x, y, 0, stamp.colours_.size()};
+            while (x < box.right && first[x - box.left] == second[x]) {
+                stamp.colours_.push_back(second[x]);
+                ++x;
+            }
+            run.length = x - run.x;
+            stamp.runs_.push_back(run);
+        }
+    }
+    return stamp;
+}
+
+void Stamp::applyTo(QImage& image) const {
+    for (const Run& run : runs_) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(run.y));
+        const auto from = colours_.begin() + static_cast<std::ptrdiff_t>(run.firstColour);
+        std::copy(from, from + run.length, row + run.x);
+    }
+}
+
+FigureStamps::Entry* FigureStamps::find(const FigureKey& key) {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&key](const Entry& entry) { return entry.key == key; });
+    if (found == entries_.end()) {
+        return nullptr;
+    }
+    std::rotate(entries_.begin(), found, found + 1);
+    return &entries_.front();
+}
+
+void FigureStamps::remember(const FigureKey& key) {
+    if (entries_.size() == kRecentFigures) {
+        entries_.pop_back();
+    }
+    entries_.insert(entries_.begin(), Entry{key, std::nullopt});
+}
