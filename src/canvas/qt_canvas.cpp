@@ -291,6 +291,32 @@ QtCanvas::QtCanvas(int width, int height)
     image_.fill(toQRgb(colours::white));
 }
 
+QtCanvas::~QtCanvas() = default;
+
+const QImage& QtCanvas::image() const {
+    endPainting();
+    return image_;
+}
+
+void QtCanvas::endPainting() const {
+    if (painter_ && painter_->isActive()) {
+        painter_->end();
+    }
+}
+
+QPainter& QtCanvas::painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>();
+    }
+    if (!painter_->isActive()) {
+        painter_->begin(&image_);
+    }
+    // An arc or ellipse before this one leaves its clip behind.
+    painter_->setClipping(false);
+    preparePainter(*painter_);
+    return *painter_;
+}
+
 int QtCanvas::penWidth() const {
     return std::clamp(pen.width, 1, 3);
 }
@@ -370,8 +396,7 @@ void QtCanvas::strokeWideLine(Point from, Point to) {
     const double length = std::hypot(dx, dy);
     const double backX = 0.5 - 0.5 * dx / length;
     const double backY = 0.5 - 0.5 * dy / length;
-    QPainter painter(&image_);
-    preparePainter(painter);
+    QPainter& painter = this->painter();
     painter.drawLine(QPointF(from.x + backX, from.y + backY), QPointF(to.x + backX, to.y + backY));
 }
 
@@ -394,8 +419,7 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     if (isEmpty(box) || image_.isNull()) {
         return;
     }
-    QPainter painter(&image_);
-    preparePainter(painter);
+    QPainter& painter = this->painter();
     painter.setClipRect(QRect(box.left, box.top, box.width(), box.height()));
     painter.drawEllipse(outlineRect(box));
 }
@@ -424,8 +448,7 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
         }
         return;
     }
-    QPainter painter(&image_);
-    preparePainter(painter);
+    QPainter& painter = this->painter();
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(outlineRect(box));
 }
@@ -442,8 +465,7 @@ void QtCanvas::polygon(std::span<const Point> points) {
     }
     // Filled through the pixel centres of the corners, so that the fill meets the outline
     // without a gap on any side.
-    QPainter painter(&image_);
-    preparePainter(painter);
+    QPainter& painter = this->painter();
     if (penWidth() > 1) {
         painter.drawPolygon(centres);
         return;
@@ -452,7 +474,6 @@ void QtCanvas::polygon(std::span<const Point> points) {
         painter.setPen(Qt::NoPen);
         painter.drawPolygon(centres);
     }
-    painter.end();
     for (std::size_t i = 0; i < corners.size(); ++i) {
         plotThinLine(corners[i], corners[(i + 1) % corners.size()]);
     }
@@ -487,8 +508,7 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int startX, int sta
 
     // The arc is the ellipse's own outline seen through a sector between the two radials,
     // so that it has exactly the pixels ellipse() would draw there.
-    QPainter painter(&image_);
-    preparePainter(painter);
+    QPainter& painter = this->painter();
     painter.setBrush(Qt::NoBrush);
     painter.setClipRect(QRect(box.left, box.top, box.width(), box.height()));
     if (!sameRadial) {
@@ -519,8 +539,7 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
 
     const QString string = QString::fromStdString(text);
     const QFontMetrics metrics(qtFont);
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPainter& painter = this->painter();
     painter.setFont(qtFont);
     if (brush.style == BrushStyle::Solid) {
         painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
@@ -676,6 +695,7 @@ TColor QtCanvas::pixel(int x, int y) const {
 
 void QtCanvas::resize(int width, int height) {
     assert(width >= 0 && height >= 0);
+    endPainting();
     QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     resized.fill(toQRgb(colours::white));
     const int columns = std::min(resized.width(), image_.width());

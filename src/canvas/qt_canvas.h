@@ -18,8 +18,11 @@ class QRectF;
 class QtCanvas : public Canvas {
   public:
     QtCanvas(int width, int height);
+    ~QtCanvas() override;
 
-    const QImage& image() const { return image_; }
+    // The picture as drawn so far, with no painter left on it, so that a copy taken of it
+    // stays as it is.
+    const QImage& image() const;
 
     void ellipse(int left, int top, int right, int bottom) override;
     void rectangle(int left, int top, int right, int bottom) override;
@@ -47,6 +50,9 @@ class QtCanvas : public Canvas {
     // A wider pen's line, centred on where the thin line would run.
     void strokeWideLine(Point from, Point to);
     void fillBox(const Rect& box, QRgb colour);
+    // The painter of this run of drawing, set up for the current pen and brush, unclipped.
+    QPainter& painter();
+    void endPainting() const;
     void preparePainter(QPainter& painter) const;
     // Where QPainter must stroke a curve so that the pen stays inside the box.
     QRectF outlineRect(const Rect& box) const;
@@ -56,6 +62,11 @@ class QtCanvas : public Canvas {
     Stamp captureFigure(const FigureKey& key, const FigureDrawing& draw);
 
     QImage image_;
+    // One painter serves every primitive that needs one, from the first of them until the
+    // picture is read through image() or resized: beginning a painter costs more than most
+    // primitives. The raster engine writes each primitive's pixels before it returns, so the
+    // direct pixel work in between sees and keeps them in order.
+    mutable std::unique_ptr<QPainter> painter_;
     FigureStamps stamps_;
     std::unique_ptr<QtCanvas> scratch_;
 };

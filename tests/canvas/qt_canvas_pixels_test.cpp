@@ -927,6 +927,61 @@ TEST(QtCanvasCopy, copiesFromAnyCanvasAndClipsToItsSize) {
               "......\n");
 }
 
+// --- Painter and pixels in turn ------------------------------------------------------------
+
+TEST(QtCanvasPainting, aCopyOfThePictureStaysAsItWasWhenDrawingGoesOn) {
+    QtCanvas canvas(20, 20);
+    canvas.pen.width = 2;
+    line(canvas, {0, 5}, {20, 5});
+    const QImage copy = canvas.image();
+    canvas.ellipse(2, 2, 18, 18);
+    line(canvas, {0, 15}, {20, 15});
+    canvas.pen.width = 1;
+    line(canvas, {0, 10}, {20, 10});
+    EXPECT_EQ(fromQRgb(copy.pixel(10, 10)), colours::white);
+    EXPECT_EQ(fromQRgb(copy.pixel(10, 15)), colours::white);
+    EXPECT_EQ(canvas.pixel(10, 15), colours::black);
+    EXPECT_EQ(canvas.image().pixel(10, 10), toQRgb(colours::black));
+}
+
+TEST(QtCanvasPainting, eachPrimitiveCoversTheOnesBeforeItWhicheverWayItIsDrawn) {
+    // A wide red line (painter), a thin black one across it (pixels), a yellow disc over both
+    // (painter), a thin red line through the disc (pixels): each on top where they cross.
+    QtCanvas canvas(12, 12);
+    canvas.pen = {colours::red, 2, PenStyle::Solid};
+    line(canvas, {0, 2}, {12, 2});
+    canvas.pen = {colours::black, 1, PenStyle::Solid};
+    line(canvas, {3, 0}, {3, 12});
+    canvas.pen.color = colours::yellow;
+    canvas.brush.color = colours::yellow;
+    canvas.ellipse(1, 1, 6, 6);
+    canvas.pen.color = colours::red;
+    line(canvas, {0, 3}, {12, 3});
+    EXPECT_EQ(canvas.pixel(8, 2), colours::red);
+    EXPECT_EQ(canvas.pixel(3, 8), colours::black);
+    EXPECT_EQ(canvas.pixel(3, 2), colours::yellow);
+    EXPECT_EQ(canvas.pixel(3, 3), colours::red);
+    EXPECT_EQ(canvas.pixel(3, 4), colours::yellow);
+}
+
+TEST(QtCanvasPainting, theClipOfAnArcOrEllipseDoesNotReachTheNextPrimitive) {
+    for (const bool arcFirst : {true, false}) {
+        QtCanvas canvas(30, 10);
+        if (arcFirst) {
+            canvas.arc(0, 0, 6, 6, 6, 3, 3, 0);
+        } else {
+            canvas.ellipse(0, 0, 6, 6);
+        }
+        canvas.pen = {colours::red, 2, PenStyle::Solid};
+        line(canvas, {0, 8}, {30, 8});
+        canvas.brush.color = colours::red;
+        const std::vector<Point> triangle{{20, 0}, {28, 0}, {24, 6}};
+        canvas.polygon(triangle);
+        EXPECT_EQ(canvas.pixel(29, 8), colours::red) << arcFirst;
+        EXPECT_EQ(canvas.pixel(24, 2), colours::red) << arcFirst;
+    }
+}
+
 // --- Garbage coordinates -------------------------------------------------------------------
 
 TEST(QtCanvasDeathTest, debugBuildsRefuseCoordinatesNoPictureCouldHave) {
