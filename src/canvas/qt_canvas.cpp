@@ -304,38 +304,55 @@ void QtCanvas::endPainting() const {
     }
 }
 
-QPainter& QtCanvas::painter() {
+QPainter& QtCanvas::painter(const std::optional<Pen>& outline, const Brush& fill) {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>();
     }
     if (!painter_->isActive()) {
         painter_->begin(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        tools_ = {};
     }
-    // An arc or ellipse before this one leaves its clip behind.
-    painter_->setClipping(false);
-    preparePainter(*painter_);
+    if (tools_.clipped) {
+        painter_->setClipping(false);
+        tools_.clipped = false;
+    }
+    // A run of primitives in one pen and brush sets them once: setting them again costs
+    // more than many a primitive.
+    if (!tools_.known || tools_.outline != outline) {
+        painter_->setPen(outline ? qtPenOf(*outline) : QPen(Qt::NoPen));
+    }
+    if (!tools_.known || tools_.fill != fill) {
+        if (fill.style == BrushStyle::Solid) {
+            painter_->setBrush(QColor::fromRgb(toQRgb(fill.color)));
+        } else {
+            painter_->setBrush(Qt::NoBrush);
+        }
+    }
+    tools_.known = true;
+    tools_.outline = outline;
+    tools_.fill = fill;
     return *painter_;
+}
+
+void QtCanvas::clipPainter(const QRect& box) {
+    painter_->setClipRect(box);
+    tools_.clipped = true;
 }
 
 int QtCanvas::penWidth() const {
     return std::clamp(pen.width, 1, 3);
 }
 
-void QtCanvas::preparePainter(QPainter& painter) const {
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen qtPen(QColor::fromRgb(toQRgb(pen.color)), penWidth(), Qt::SolidLine, Qt::FlatCap,
-               Qt::MiterJoin);
-    if (pen.style != PenStyle::Solid) {
-        const DashPattern pattern = patternOf(pen.style);
+QPen QtCanvas::qtPenOf(const Pen& outline) {
+    QPen qtPen(QColor::fromRgb(toQRgb(outline.color)), std::clamp(outline.width, 1, 3),
+               Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (outline.style != PenStyle::Solid) {
+        const DashPattern pattern = patternOf(outline.style);
         qtPen.setDashPattern(
             {static_cast<qreal>(pattern.on), static_cast<qreal>(pattern.period - pattern.on)});
     }
-    painter.setPen(qtPen);
-    if (brush.style == BrushStyle::Solid) {
-        painter.setBrush(QColor::fromRgb(toQRgb(brush.color)));
-    } else {
-        painter.setBrush(Qt::NoBrush);
-    }
+    return qtPen;
 }
 
 QRectF QtCanvas::outlineRect(const Rect& box) const {
@@ -396,7 +413,7 @@ void QtCanvas::strokeWideLine(Point from, Point to) {
     const double length = std::hypot(dx, dy);
     const double backX = 0.5 - 0.5 * dx / length;
     const double backY = 0.5 - 0.5 * dy / length;
-    QPainter& painter = this->painter();
+    QPainter& painter = this->painter(pen, brush);
     painter.drawLine(QPointF(from.x + backX, from.y + backY), QPointF(to.x + backX, to.y + backY));
 }
 
@@ -419,8 +436,8 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     if (isEmpty(box) || image_.isNull()) {
         return;
     }
-    QPainter& painter = this->painter();
-    painter.setClipRect(QRect(box.left, box.top, box.width(), box.height()));
+    QPainter& painter = this->painter(pen, brush);
+    clipPainter(QRect(box.left, box.top, box.width(), box.height()));
     painter.drawEllipse(outlineRect(box));
 }
 
@@ -448,8 +465,7 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
         }
         return;
     }
-    QPainter& painter = this->painter();
-    painter.setBrush(Qt::NoBrush);
+    QPainter& painter = this->painter(pen, Brush{brush.color, BrushStyle::Clear});
     painter.drawRect(outlineRect(box));
 }
 
@@ -465,14 +481,12 @@ void QtCanvas::polygon(std::span<const Point> points) {
     }
     // Filled through the pixel centres of the corners, so that the fill meets the outline
     // without a gap on any side.
-    QPainter& painter = this->painter();
     if (penWidth() > 1) {
-        painter.drawPolygon(centres);
+        painter(pen, brush).drawPolygon(centres);
         return;
     }
     if (brush.style == BrushStyle::Solid) {
-        painter.setPen(Qt::NoPen);
-        painter.drawPolygon(centres);
+        painter(std::nullopt, brush).drawPolygon(centres);
     }
     for (std::size_t i = 0; i < corners.size(); ++i) {
         plotThinLine(corners[i], corners[(i + 1) % corners.size()]);
@@ -508,9 +522,8 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int startX, int sta
 
     // The arc is the ellipse's own outline seen through a sector between the two radials,
     // so that it has exactly the pixels ellipse() would draw there.
-    QPainter& painter = this->painter();
-    painter.setBrush(Qt::NoBrush);
-    painter.setClipRect(QRect(box.left, box.top, box.width(), box.height()));
+    QPainter& painter = this->painter(pen, Brush{brush.color, BrushStyle::Clear});
+    clipPainter(QRect(box.left, box.top, box.width(), box.height()));
     if (!sameRadial) {
         const QPointF centre((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
         painter.setClipPath(sector(centre, box.width() + box.height(), start, span),
@@ -539,13 +552,14 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
 
     const QString string = QString::fromStdString(text);
     const QFontMetrics metrics(qtFont);
-    QPainter& painter = this->painter();
+    QPainter& painter = this->painter(pen, brush);
     painter.setFont(qtFont);
     if (brush.style == BrushStyle::Solid) {
         painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
                          QColor::fromRgb(toQRgb(brush.color)));
     }
     painter.setPen(QColor::fromRgb(toQRgb(font.color)));
+    tools_.known = false;
     painter.drawText(QPointF(x, y + metrics.ascent()), string);
 }
 

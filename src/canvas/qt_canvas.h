@@ -4,11 +4,14 @@
 #include <QImage>
 
 #include <memory>
+#include <optional>
 
 #include "canvas/canvas.h"
 #include "canvas/figure_stamps.h"
 
 class QPainter;
+class QPen;
+class QRect;
 class QRectF;
 
 // The canvas of every real picture: a QImage in Format_RGB32, antialiasing off, so that
@@ -50,10 +53,13 @@ class QtCanvas : public Canvas {
     // A wider pen's line, centred on where the thin line would run.
     void strokeWideLine(Point from, Point to);
     void fillBox(const Rect& box, QRgb colour);
-    // The painter of this run of drawing, set up for the current pen and brush, unclipped.
-    QPainter& painter();
+    // The painter of this run of drawing, unclipped, with this outline (none if empty) and
+    // fill.
+    QPainter& painter(const std::optional<Pen>& outline, const Brush& fill);
+    // Clips the painter until the next primitive asks for it.
+    void clipPainter(const QRect& box);
     void endPainting() const;
-    void preparePainter(QPainter& painter) const;
+    static QPen qtPenOf(const Pen& outline);
     // Where QPainter must stroke a curve so that the pen stays inside the box.
     QRectF outlineRect(const Rect& box) const;
     int penWidth() const;
@@ -67,6 +73,14 @@ class QtCanvas : public Canvas {
     // primitives. The raster engine writes each primitive's pixels before it returns, so the
     // direct pixel work in between sees and keeps them in order.
     mutable std::unique_ptr<QPainter> painter_;
+    // What the painter holds now, as far as it is known.
+    struct PainterTools {
+        bool known = false;
+        std::optional<Pen> outline;
+        Brush fill;
+        bool clipped = false;
+    };
+    PainterTools tools_;
     FigureStamps stamps_;
     std::unique_ptr<QtCanvas> scratch_;
 };

@@ -929,6 +929,12 @@ TEST(QtCanvasCopy, copiesFromAnyCanvasAndClipsToItsSize) {
 
 // --- Painter and pixels in turn ------------------------------------------------------------
 
+void expectColours(const QtCanvas& canvas, const std::vector<std::pair<Point, TColor>>& expected) {
+    for (const auto& [at, colour] : expected) {
+        EXPECT_EQ(canvas.pixel(at.x, at.y), colour) << "pixel " << at.x << "," << at.y;
+    }
+}
+
 TEST(QtCanvasPainting, aCopyOfThePictureStaysAsItWasWhenDrawingGoesOn) {
     QtCanvas canvas(20, 20);
     canvas.pen.width = 2;
@@ -957,11 +963,35 @@ TEST(QtCanvasPainting, eachPrimitiveCoversTheOnesBeforeItWhicheverWayItIsDrawn) 
     canvas.ellipse(1, 1, 6, 6);
     canvas.pen.color = colours::red;
     line(canvas, {0, 3}, {12, 3});
-    EXPECT_EQ(canvas.pixel(8, 2), colours::red);
-    EXPECT_EQ(canvas.pixel(3, 8), colours::black);
-    EXPECT_EQ(canvas.pixel(3, 2), colours::yellow);
-    EXPECT_EQ(canvas.pixel(3, 3), colours::red);
-    EXPECT_EQ(canvas.pixel(3, 4), colours::yellow);
+    expectColours(canvas, {{{8, 2}, colours::red},
+                           {{3, 8}, colours::black},
+                           {{3, 2}, colours::yellow},
+                           {{3, 3}, colours::red},
+                           {{3, 4}, colours::yellow}});
+}
+
+TEST(QtCanvasPainting, eachPrimitivePaintsWithItsOwnOutlineAndFill) {
+    // Each primitive follows one that left the painter another outline or fill: a wide
+    // rectangle's outline without a fill, a thin polygon's fill without an outline, text in
+    // the font's colour.
+    QtCanvas canvas(60, 20);
+    canvas.pen = {colours::red, 2, PenStyle::Solid};
+    canvas.brush = {colours::yellow, BrushStyle::Solid};
+    canvas.rectangle(0, 0, 10, 10);
+    canvas.ellipse(10, 0, 20, 10);
+    canvas.pen.width = 1;
+    const std::vector<Point> square{{20, 0}, {29, 0}, {29, 9}, {20, 9}};
+    canvas.polygon(square);
+    canvas.pen.width = 2;
+    line(canvas, {30, 5}, {40, 5});
+    canvas.font = {"", 10, false, colours::grey};
+    canvas.textOut(40, 0, "x");
+    line(canvas, {0, 15}, {60, 15});
+    expectColours(canvas, {{{15, 5}, colours::yellow},
+                           {{15, 0}, colours::red},
+                           {{25, 5}, colours::yellow},
+                           {{35, 5}, colours::red},
+                           {{55, 15}, colours::red}});
 }
 
 TEST(QtCanvasPainting, theClipOfAnArcOrEllipseDoesNotReachTheNextPrimitive) {
