@@ -55,6 +55,23 @@ void sourceHandleDragStep(benchmark::State& state) {
 }
 BENCHMARK(sourceHandleDragStep)->Unit(benchmark::kMicrosecond);
 
+// The same move in a drag that sweeps the source 30 pixels down and back, so that the dragged
+// torch is almost always somewhere it has not been lately (the step above rocks it between
+// two places, where the canvas may keep both).
+void sourceHandleSweepStep(benchmark::State& state) {
+    constexpr int kSweep = 30;
+    LargestLoad load;
+    Treframain& w = load.window;
+    w.dsh1MouseDown(w.dsh1, MouseButton::Left, 2, 2);
+    int step = 0;
+    for (auto _ : state) {
+        const int direction = step / kSweep % 2 == 0 ? 1 : -1;
+        w.dsh1MouseMove(w.dsh1, 3, 3 + direction);
+        ++step;
+    }
+}
+BENCHMARK(sourceHandleSweepStep)->Unit(benchmark::kMicrosecond);
+
 // The largest load on the real window, shown offscreen.
 struct LoadedBenchOnScreen {
     LoadedBenchOnScreen() {
