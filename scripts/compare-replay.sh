@@ -44,8 +44,8 @@ export QT_QPA_PLATFORM=offscreen
 differ=0
 for edition in Lumivex Spekvale; do
     for seed in "${seeds[@]}"; do
-        old="$("$root/build-replay-base/lightbox_replay" "$edition" "$seed" "$steps" "$mode")"
-        new="$("$root/build-replay/lightbox_replay" "$edition" "$seed" "$steps" "$mode")"
+        old="$("$root/build-replay-base/lightbox_replay" "$edition" "$seed" "$steps" "$mode" 2>/dev/null)"
+        new="$("$root/build-replay/lightbox_replay" "$edition" "$seed" "$steps" "$mode" 2>/dev/null)"
         first="$(diff <(echo "$old") <(echo "$new") | sed -n 's/^< //p' | head -n 1 || true)"
         if [ -z "$first" ]; then
             echo "$edition seed $seed: $steps steps the same"
