@@ -25,7 +25,7 @@ std::string InteractionLayer::accessibleName(const Shape& handle) const {
     const std::string source = std::to_string(which.source);
     switch (which.role) {
         case HandleRole::Source:
-            for (const TracedRay& ray : tracedRays) {
+            for (const RayPath& ray : tracedRays) {
                 if (ray.source == which.source && ray.colour == 1 && ray.slit == 1) {
                     return "Source " + source +
                            (ray.incidence

@@ -40,7 +40,7 @@ void dragAimBy(Treframain& w, int dy) {
     drag(w, w.ssh1, 0, dy);
 }
 
-const TracedRay& firstRay(const Treframain& w) {
+const RayPath& firstRay(const Treframain& w) {
     return w.tracedRays.front();
 }
 
@@ -77,7 +77,7 @@ TEST_P(BlockedRay, stopsWhereItFirstMeetsTheDeviceWithNoAngle) {
     w.plotbtClick();
 
     ASSERT_EQ(w.tracedRays.size(), 1u);
-    const TracedRay& ray = firstRay(w);
+    const RayPath& ray = firstRay(w);
     EXPECT_FALSE(ray.incidence);
     EXPECT_EQ(ray.exit.surface, ExitSurface::None);
     EXPECT_EQ(w.ianglelb.caption, kNoAngle);
@@ -161,7 +161,7 @@ class LeftExit : public ::testing::TestWithParam<LeftExitCase> {};
 TEST_P(LeftExit, leavesThroughTheLeftSurfaceBySnellsLaw) {
     DenseAir lens(GetParam().source);
     const Treframain& w = lens.w;
-    const TracedRay& ray = firstRay(w);
+    const RayPath& ray = firstRay(w);
     ASSERT_TRUE(ray.incidence);
     ASSERT_EQ(ray.exit.surface, ExitSurface::Left);
     EXPECT_NEAR(ray.exit.point.x, leftSurfaceX(w.bench, ray.exit.point.y), kOnTheSurface);
@@ -204,7 +204,7 @@ TEST(SourcePlacement, aPointSourceReplacedByAZoomStaysLeftOfTheDeviceAndItsAims)
         EXPECT_LT(w.sourceHandle(i).left, w.aimHandle(i).left) << "source " << i;
     }
     // Every ray travels from its source towards its aim, to the right.
-    for (const TracedRay& ray : w.tracedRays) {
+    for (const RayPath& ray : w.tracedRays) {
         ASSERT_TRUE(ray.incidentAngle);
         EXPECT_GT(std::cos(*ray.incidentAngle), 0.0) << "source " << ray.source;
     }

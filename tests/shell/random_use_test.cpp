@@ -91,7 +91,7 @@ class CheckedRandomUser {
         if (readOutDegrees(w.ianglelb.caption) >= 90.0) {
             return "angle of incidence read-out " + w.ianglelb.caption;
         }
-        for (const TracedRay& ray : w.tracedRays) {
+        for (const RayPath& ray : w.tracedRays) {
             const std::string where = " (source " + std::to_string(ray.source) + ", slit " +
                                       std::to_string(ray.slit) + ")";
             if (ray.incidentAngle && !headsFor(*ray.incidentAngle, ray.start, ray.aim)) {
