@@ -2,7 +2,6 @@
 // Redraw rays: the bench picture rebuilt from the device picture, every ray traced and
 // drawn on it, the handles put where the rays say.
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -12,6 +11,7 @@
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
 #include "controls/handle_geometry.h"
+#include "controls/number_text.h"
 
 namespace {
 
@@ -30,10 +30,8 @@ constexpr const char* kNoIncidenceReadout = "No angle: the ray meets the device 
 
 // "Angle of Incidence is 30.0 Degrees.": one decimal, right-aligned in four characters.
 std::string incidenceReadout(double incidenceAngle) {
-    char value[32];
-    std::snprintf(value, sizeof value, "%4.1f",
-                  std::fabs(incidenceAngle) * 180.0 / std::numbers::pi);
-    return std::string("Angle of Incidence is ") + value + " Degrees.";
+    const double degrees = std::fabs(incidenceAngle) * 180.0 / std::numbers::pi;
+    return "Angle of Incidence is " + oneDecimalText(degrees, 4) + " Degrees.";
 }
 
 }  // namespace
