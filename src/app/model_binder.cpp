@@ -19,7 +19,41 @@ QString text(const std::string& caption) {
     return QString::fromStdString(caption);
 }
 
+// Qt will not uncheck the checked button of an exclusive group by itself, and the model may
+// leave a group with none checked.
+void showCheck(QRadioButton* widget, bool checked) {
+    if (widget->isChecked() == checked) {
+        return;
+    }
+    if (checked) {
+        widget->setChecked(true);
+        return;
+    }
+    widget->setAutoExclusive(false);
+    widget->setChecked(false);
+    widget->setAutoExclusive(true);
+}
+
+void syncAccessibleName(QWidget* widget, const std::string& caption) {
+    const QString name = spokenName(text(caption));
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+    }
+}
+
 }  // namespace
+
+QString spokenName(const QString& caption) {
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&x" underlines x for Alt; "&&" is one ampersand.
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+        }
+        name += caption[i];
+    }
+    return name.trimmed();
+}
 
 ModelBinder::ModelBinder(std::function<void()> afterEvent) : afterEvent_(std::move(afterEvent)) {}
 
@@ -68,6 +102,8 @@ void ModelBinder::bindGroupBox(GroupBox& group, QGroupBox* widget) {
         if (widget->title() != caption) {
             widget->setTitle(caption);
         }
+        // Unnamed, Qt names a group inside another by the outer one's title.
+        syncAccessibleName(widget, group.caption);
     });
 }
 
@@ -137,8 +173,10 @@ void ModelBinder::bindCheckBox(CheckBox& box, QCheckBox* widget) {
 
 void ModelBinder::bindRadioButton(RadioButton& button, QRadioButton* widget) {
     focusable_.insert(widget, &button);
-    // The model decides which button of a group is checked.
-    widget->setAutoExclusive(false);
+    // The model decides which button of a group is checked: a click goes to it, and the sync
+    // shows what it decided. Qt's own exclusivity stays on, so that assistive technology
+    // reports radio buttons and the arrow keys move between them; both reach the model as
+    // the same click.
     connect(widget, &QRadioButton::clicked, this,
             [this, &button] { forward([&button] { button.userClick(); }); });
     syncs_.push_back([this, &button, widget] {
@@ -148,9 +186,9 @@ void ModelBinder::bindRadioButton(RadioButton& button, QRadioButton* widget) {
         if (widget->text() != caption) {
             widget->setText(caption);
         }
-        if (widget->isChecked() != button.checked()) {
-            widget->setChecked(button.checked());
-        }
+        // Some captions are padded with a blank to stand off their button.
+        syncAccessibleName(widget, button.caption);
+        showCheck(widget, button.checked());
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -18,6 +19,10 @@ class QRadioButton;
 class QScrollBar;
 class QTabWidget;
 class QWidget;
+
+// A caption as assistive technology should say it: without the Alt-key marks ("&Reset"
+// says "Reset") and without the blanks some captions are padded with (" One").
+QString spokenName(const QString& caption);
 
 // Pairs each control model with its real widget. A user's action on a widget is forwarded
 // to the control model (which runs the window model's handler), then the whole window is

@@ -172,6 +172,7 @@ void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
 
 void PracticeView::buildNotebook(QWidget* panel) {
     auto* notebook = named(new QTabWidget(panel), "practicenb");
+    notebook->setAccessibleName(QStringLiteral("Exercises"));
     notebook->tabBar()->setFont(
         look::pixelFont(QStringLiteral("MS Sans Serif"), kTabFontPixels, false));
     // The pages keep the ordinary dialog colour; Panel2's colour frames the notebook.
