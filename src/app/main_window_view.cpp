@@ -20,6 +20,7 @@
 
 #include "app/focus_mark.h"
 #include "app/spoken_scroll_bar.h"
+#include "app/spoken_tab_widget.h"
 #include "app/window_look.h"
 #include "canvas/qt_canvas.h"
 #include "interaction/hints.h"
@@ -319,7 +320,7 @@ void MainWindowView::buildOptionsGroup(QWidget* frame) {
     };
     binder_.bindGroupBox(model_.GroupBox1, group);
 
-    auto* notebook = new QTabWidget(group);
+    auto* notebook = new SpokenTabWidget(group);
     notebook->setAutoFillBackground(true);
     auto* devicePage = new QWidget;
     auto* measurementPage = new QWidget;

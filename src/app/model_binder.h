@@ -10,6 +10,7 @@
 #include "controls/controls.h"
 
 class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -55,10 +56,13 @@ class ModelBinder : public QObject {
 
   private:
     void syncGeometry(const Control& control, QWidget* widget);
+    // The Qt button group that shows a model's radio group.
+    QButtonGroup* buttonGroupOf(const RadioButton& button);
 
     std::function<void()> afterEvent_;
     std::vector<std::function<void()>> syncs_;
     QHash<QWidget*, Control*> focusable_;
+    QHash<const void*, QButtonGroup*> buttonGroups_;
     // A focus holder for widgets that have no control model (the tab bar, say), so that
     // moving the focus onto them still ends the editing of the control that had it.
     Control elsewhere_;
