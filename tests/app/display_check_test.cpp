@@ -28,14 +28,11 @@ TEST_P(MissingDisplay, isFoundOnlyWhereEveryPlatformQtTriesLacksItsDisplay) {
 INSTANTIATE_TEST_SUITE_P(
     Environments, MissingDisplay,
     testing::Values(
-        Start{{}, "DISPLAY is not set"}, Start{{{"DISPLAY", ""}}, "DISPLAY is not set"},
-        Start{{{"DISPLAY", ":0"}}, std::nullopt},
+        Start{{{"DISPLAY", ""}}, "DISPLAY is not set"}, Start{{{"DISPLAY", ":0"}}, std::nullopt},
         // Outside a Wayland session Qt tries only xcb.
         Start{{{"WAYLAND_DISPLAY", "wayland-0"}}, "DISPLAY is not set"},
         Start{{{"XDG_SESSION_TYPE", "wayland"}, {"WAYLAND_DISPLAY", "wayland-0"}}, std::nullopt},
-        Start{{{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}}, std::nullopt},
         Start{{{"XDG_SESSION_TYPE", "wayland"}}, "neither WAYLAND_DISPLAY nor DISPLAY is set"},
-        Start{{{"QT_QPA_PLATFORM", "offscreen"}}, std::nullopt},
         Start{{{"QT_QPA_PLATFORM", "vnc:size=800x600"}}, std::nullopt},
         Start{{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}},
               "QT_QPA_PLATFORM is xcb and DISPLAY is not set"},
@@ -43,11 +40,5 @@ INSTANTIATE_TEST_SUITE_P(
         Start{{{"QT_QPA_PLATFORM", "wayland-egl;xcb:nograb"}},
               "QT_QPA_PLATFORM is wayland-egl;xcb:nograb and neither WAYLAND_DISPLAY nor "
               "DISPLAY is set"}));
-
-TEST(NoDisplayMessage, namesTheEditionWhatIsMissingAndTheWayOut) {
-    EXPECT_EQ(noDisplayMessage("Spekvale", "DISPLAY is not set"),
-              "Spekvale needs a graphical display: none was found (DISPLAY is not set). Run it "
-              "from a desktop session, or set QT_QPA_PLATFORM=offscreen for a headless run.");
-}
 
 }  // namespace
