@@ -32,6 +32,10 @@ fi
 
 build() {
     local source="$1" binary="$2"
+    # The other commit's sources sit in a new scratch folder each time.
+    if [ "$source" = "$worktree" ]; then
+        rm -f "$binary/CMakeCache.txt"
+    fi
     cmake -S "$source" -B "$binary" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DLIGHTBOX_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build "$binary" --target lightbox_replay --parallel "$(nproc)" >/dev/null

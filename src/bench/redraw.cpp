@@ -3,7 +3,6 @@
 // traced and drawn over a copy of it (redraw rays), the torches at the sources, and the
 // handles put where the rays say.
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -17,6 +16,7 @@
 #include "canvas/screen_geometry.h"
 #include "canvas/torch_icon.h"
 #include "controls/handle_geometry.h"
+#include "controls/number_text.h"
 
 namespace {
 
@@ -37,10 +37,8 @@ constexpr const char* kNoIncidenceReadout = "No angle: the ray meets the device 
 
 // "Angle of Incidence is 30.0 Degrees.": one decimal, right-aligned in four characters.
 std::string incidenceReadout(double incidenceAngle) {
-    char value[32];
-    std::snprintf(value, sizeof value, "%4.1f",
-                  std::fabs(incidenceAngle) * 180.0 / std::numbers::pi);
-    return std::string("Angle of Incidence is ") + value + " Degrees.";
+    const double degrees = std::fabs(incidenceAngle) * 180.0 / std::numbers::pi;
+    return "Angle of Incidence is " + oneDecimalText(degrees, 4) + " Degrees.";
 }
 
 }  // namespace

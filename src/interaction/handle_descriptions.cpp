@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The handles as assistive technology names and describes them.
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <string>
 
+#include "controls/number_text.h"
 #include "interaction/hints.h"
 #include "interaction/interaction_layer.h"
 
 namespace {
 
 std::string degreesText(double radians) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", std::fabs(radians) * 180.0 / std::numbers::pi);
-    return text;
+    return oneDecimalText(std::fabs(radians) * 180.0 / std::numbers::pi);
 }
 
 }  // namespace
