@@ -156,10 +156,8 @@ void BenchLayer::placeHandlesOnTheRays(int sources) {
         source.left = aim.left - truncPixel(std::cos(bench.sourceAngle[i]) * bench.benchMidY);
         source.top = aim.top - truncPixel(std::sin(bench.sourceAngle[i]) * bench.benchMidY);
         // Re-placed steeply behind a device that bulges far to the left, a source could
-        // land on or past the device; there it stops where a dragged source stops.
-        if (benchCentre(source).x >= bench.deviceLeftX) {
-            keepLeftOfTheDevice(source);
-        }
+        // land on or past the device; it stops where a dragged source stops.
+        keepLeftOfTheDevice(source);
         if (Pointsource1.checked) {
             source.top = dsh1.top;
             source.left = dsh1.left;

@@ -210,6 +210,20 @@ TEST(SourcePlacement, aPointSourceReplacedByAZoomStaysLeftOfTheDeviceAndItsAims)
     }
 }
 
+TEST(SourcePlacement, aSourcePushedBackByAZoomStopsWhereADraggedOneStops) {
+    StartedWindowFixture fixture("Spekvale");
+    Treframain& w = fixture.window;
+    w.scalesb.setPosition(7);
+    w.N34.click();
+    w.focus.focus(w.leftcb);
+    w.leftcb.userSelect(1);
+    dragSourceTo(w, {458, 402});
+    w.scalesb.setPosition(11);
+    const int zoomed = w.dsh1.left;
+    drag(w, w.dsh1, 1000, 3);
+    EXPECT_EQ(zoomed, w.dsh1.left);
+}
+
 TEST(SourcePlacement, aPointSourcePushedBackByABulgingSurfaceKeepsItsThreeRaysTogether) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
