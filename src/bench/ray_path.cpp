@@ -17,6 +17,8 @@ constexpr int kExtensionLength = 500;
 constexpr int kFaceExitLength = 350;
 // The shown index of the mirror's "sine": beyond 1, so that every ray reflects.
 constexpr double kMirrorSine = 3.0;
+// A ray trapped in a deep concave mirror ends at its last turn after this many.
+constexpr int kMostReflections = 50;
 // A ray leaving the left surface this close to where it entered is still at its entry.
 constexpr double kSameSurfacePoint = 0.5;
 
@@ -106,13 +108,43 @@ class RayTracer {
         }
     }
 
+    // Turned back at the entry: by a mirror, or by surroundings denser than the glass. A
+    // concave surface can meet the turned ray again; there it turns back once more (a lens
+    // only while the ray is still beyond the critical angle) until the ray leaves the arc
+    // for good, is let in, or has turned kMostReflections times.
     void reflectAtEntry(Vec2 p1, const RayEntry& entry) {
-        pen_ = {colours_.sourceColour, kIncidentPenWidth, PenStyle::Solid};
-        const double reflected = reflectedDirection(entry.entryNormalAngle, entry.incidentAngle);
-        segment(StrokeKind::Reflected, p1, backward(p1, reflected, kReflectedLength));
-        if (setup_.extendRay) {
-            dottedRed(StrokeKind::Extension, p1, along(p1, reflected, kExtensionLength));
-            resumeSolidPen();
+        const Pen reflectedPen{colours_.sourceColour, kIncidentPenWidth, PenStyle::Solid};
+        pen_ = reflectedPen;
+        Vec2 at = p1;
+        double normal = entry.entryNormalAngle;
+        double arriving = entry.incidentAngle;
+        for (int turns = 1;; ++turns) {
+            const double reflected = reflectedDirection(normal, arriving);
+            const double leaving = reflected + std::numbers::pi;
+            const std::optional<Vec2> again = leftSurfaceAgain(bench_, at.y, leaving);
+            if (!again) {
+                segment(StrokeKind::Reflected, at, backward(at, reflected, kReflectedLength));
+                if (setup_.extendRay) {
+                    dottedRed(StrokeKind::Extension, at, along(at, reflected, kExtensionLength));
+                    resumeSolidPen();
+                }
+                return;
+            }
+            segment(StrokeKind::Reflected, at, *again);
+            at = *again;
+            arriving = leaving;
+            normal = leftSurfaceNormal(bench_, at.y);
+            const bool turnsBack =
+                setup_.mirror ||
+                std::fabs(snellSine(normal - arriving, bench_.airIndex(), glassIndex_)) > 1.0;
+            if (!turnsBack || turns == kMostReflections) {
+                return;
+            }
+            if (setup_.showNormals) {
+                dottedRed(StrokeKind::Normal, along(at, normal, setup_.normalLength),
+                          backward(at, normal, setup_.normalLength));
+                pen_ = reflectedPen;
+            }
         }
     }
 
@@ -276,8 +308,20 @@ class RayTracer {
             return;
         }
         segment(StrokeKind::Note, {p2.x + kNoteGap, p2.y}, {p2.x + kNoteGap, p2.y});
-        segment(StrokeKind::Reflected, p2,
-                backward(p2, reflectedDirection(normal, insideAngle_), setup_.normalLength));
+        const double reflected = reflectedDirection(normal, insideAngle_);
+        Vec2 stubEnd = backward(p2, reflected, setup_.normalLength);
+        // Close to the rim of a curved surface the turned ray can reach the same surface
+        // again within the stub's length; it is not followed on, so it stops there.
+        const std::optional<SurfaceCircle> circle =
+            at.surface == ExitSurface::Right ? rightSurfaceCircle(bench_) : leftSurfaceCircle(bench_);
+        if (circle) {
+            if (const std::optional<Vec2> again =
+                    arcAgain(bench_, *circle, p2, reflected + std::numbers::pi);
+                again && distanceBetween(p2, *again) < setup_.normalLength) {
+                stubEnd = *again;
+            }
+        }
+        segment(StrokeKind::Reflected, p2, stubEnd);
     }
 
     const TraceSetup& setup_;
