@@ -312,8 +312,9 @@ class RayTracer {
         Vec2 stubEnd = backward(p2, reflected, setup_.normalLength);
         // Close to the rim of a curved surface the turned ray can reach the same surface
         // again within the stub's length; it is not followed on, so it stops there.
-        const std::optional<SurfaceCircle> circle =
-            at.surface == ExitSurface::Right ? rightSurfaceCircle(bench_) : leftSurfaceCircle(bench_);
+        const std::optional<SurfaceCircle> circle = at.surface == ExitSurface::Right
+                                                        ? rightSurfaceCircle(bench_)
+                                                        : leftSurfaceCircle(bench_);
         if (circle) {
             if (const std::optional<Vec2> again =
                     arcAgain(bench_, *circle, p2, reflected + std::numbers::pi);

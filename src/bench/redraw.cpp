@@ -32,13 +32,22 @@ constexpr int kNormalLengthAtUnitZoom = 35;
 // The dots on the centres of curvature.
 constexpr int kCentreDotRadius = 2;
 
-// The read-out of a first ray that meets the device before the point it is aimed at.
+// The read-out of a first ray that meets the device before the point it is aimed at, and
+// of one whose source stands on its aim point, so that it has no direction at all.
 constexpr const char* kNoIncidenceReadout = "No angle: the ray meets the device first.";
+constexpr const char* kNoDirectionReadout = "No angle: the source stands on its aim point.";
 
 // "Angle of Incidence is 30.0 Degrees.": one decimal, right-aligned in four characters.
 std::string incidenceReadout(double incidenceAngle) {
     const double degrees = std::fabs(incidenceAngle) * 180.0 / std::numbers::pi;
     return "Angle of Incidence is " + oneDecimalText(degrees, 4) + " Degrees.";
+}
+
+std::string readoutOf(const RayPath& ray) {
+    if (ray.incidence) {
+        return incidenceReadout(*ray.incidence);
+    }
+    return ray.incidentAngle ? kNoIncidenceReadout : kNoDirectionReadout;
 }
 
 }  // namespace
@@ -77,9 +86,7 @@ void BenchLayer::plotbtClick() {
     trace.rays = tracedRays;
     trace.centreMarks = centresOfCurvature();
     if (!tracedRays.empty()) {
-        const RayPath& first = tracedRays.front();
-        ianglelb.caption =
-            first.incidence ? incidenceReadout(*first.incidence) : kNoIncidenceReadout;
+        ianglelb.caption = readoutOf(tracedRays.front());
     }
 
     Canvas& canvas = planeCanvas();

@@ -14,6 +14,14 @@ std::string degreesText(double radians) {
     return oneDecimalText(std::fabs(radians) * 180.0 / std::numbers::pi);
 }
 
+std::string rayDescription(const RayPath& ray) {
+    if (ray.incidence) {
+        return ", angle of incidence " + degreesText(*ray.incidence) + " degrees";
+    }
+    return ray.incidentAngle ? ", its ray meets the device before its aim point"
+                             : ", it stands on its aim point";
+}
+
 }  // namespace
 
 // A source is named with its first ray's angle of incidence, as the read-out gives it for
@@ -25,10 +33,7 @@ std::string InteractionLayer::accessibleName(const Shape& handle) const {
         case HandleRole::Source:
             for (const RayPath& ray : tracedRays) {
                 if (ray.source == which.source && ray.colour == 1 && ray.slit == 1) {
-                    return "Source " + source +
-                           (ray.incidence
-                                ? ", angle of incidence " + degreesText(*ray.incidence) + " degrees"
-                                : ", its ray meets the device before its aim point");
+                    return "Source " + source + rayDescription(ray);
                 }
             }
             return "Source " + source;

@@ -121,11 +121,12 @@ TEST(RayEntry, aRayAlongThePlaneFaceOrWithNoLengthDoesNotEnter) {
     w.plotbtClick();
     EXPECT_FALSE(firstRay(w).incidence);
     EXPECT_EQ(w.ianglelb.caption, kNoAngle);
-    // A source on its aim point has no direction to travel.
+    // A source on its aim point has no direction to travel, and nothing meets the device.
     w.dsh1.top = w.ssh1.top;
     w.plotbtClick();
     EXPECT_FALSE(firstRay(w).incidentAngle);
-    EXPECT_EQ(w.ianglelb.caption, kNoAngle);
+    EXPECT_EQ(w.ianglelb.caption, "No angle: the source stands on its aim point.");
+    EXPECT_EQ(w.accessibleName(w.dsh1), "Source 1, it stands on its aim point");
     // An ordinary ray still reads its angle.
     w.dsh1.left = w.ssh1.left - 173;
     w.dsh1.top = w.ssh1.top - 100;

@@ -230,7 +230,7 @@ class CheckedRandomUser {
         rule(w.airlb, R"("Air": [123]\.\d\d)");
         rule(
             w.ianglelb,
-            R"(Angle of Incidence is (0 Degrees|[ \d]\d\.\d Degrees\.)|No angle: the ray meets the device first\.)");
+            R"(Angle of Incidence is (0 Degrees|[ \d]\d\.\d Degrees\.)|No angle: the ray meets the device first\.|No angle: the source stands on its aim point\.)");
         rule(
             w.anslb,
             R"(|Distance =|Distance = \d+\.\d|Angles are|Angles are -?\d+\.\d Degrees or -?\d+\.\d Degrees\.)");
