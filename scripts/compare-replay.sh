@@ -32,6 +32,10 @@ fi
 
 build() {
     local source="$1" binary="$2"
+    # The other commit's sources sit in a new scratch folder each time.
+    if [ "$source" = "$worktree" ]; then
+        rm -f "$binary/CMakeCache.txt"
+    fi
     cmake -S "$source" -B "$binary" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DLIGHTBOX_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build "$binary" --target lightbox_replay --parallel "$(nproc)" >/dev/null
@@ -44,8 +48,8 @@ export QT_QPA_PLATFORM=offscreen
 differ=0
 for edition in Lumivex Spekvale; do
     for seed in "${seeds[@]}"; do
-        old="$("$root/build-replay-base/lightbox_replay" "$edition" "$seed" "$steps" "$mode")"
-        new="$("$root/build-replay/lightbox_replay" "$edition" "$seed" "$steps" "$mode")"
+        old="$("$root/build-replay-base/lightbox_replay" "$edition" "$seed" "$steps" "$mode" 2>/dev/null)"
+        new="$("$root/build-replay/lightbox_replay" "$edition" "$seed" "$steps" "$mode" 2>/dev/null)"
         first="$(diff <(echo "$old") <(echo "$new") | sed -n 's/^< //p' | head -n 1 || true)"
         if [ -z "$first" ]; then
             echo "$edition seed $seed: $steps steps the same"

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/about_view.h"
+#include "app/display_check.h"
 #include "app/main_window_view.h"
 #include "app/practice_view.h"
 #include "app/qt_platform.h"
@@ -12,8 +15,25 @@
 #include "shell/application.h"
 #include "shell/edition.h"
 
+namespace {
+
+std::string environmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     const char* programName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+    // Without a display Qt would abort with its plugin diagnostics (and a core dump); a
+    // student started from a text console is told what is missing instead.
+    if (const std::optional<std::string> missing = missingDisplay(environmentVariable)) {
+        const bool refraction = isRefractionEdition(executableBaseName(programName));
+        std::fprintf(stderr, "%s\n",
+                     noDisplayMessage(refraction ? "Lumivex" : "Spekvale", *missing).c_str());
+        return EXIT_FAILURE;
+    }
     // Pictures are drawn pixel by pixel: on a high-density screen they are shown at a whole
     // multiple of their size, never blurred by a fractional scale.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(

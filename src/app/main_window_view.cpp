@@ -14,18 +14,25 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QtMath>
 
 #include "app/focus_mark.h"
+#include "app/spoken_scroll_bar.h"
+#include "app/spoken_tab_widget.h"
 #include "app/window_look.h"
 #include "canvas/qt_canvas.h"
 #include "interaction/hints.h"
 #include "shell/treframain.h"
 
 namespace {
+
+// What one position of a bar is worth in what its label shows: the indices show hundredths,
+// the zoom shows a percentage of the bar's whole range.
+constexpr double kHundredth = 0.01;
+constexpr double kWhole = 1.0;
+constexpr double kPercent = 100.0;
 
 // The copy selection's frame: a dashed rectangle that lets the mouse through.
 class SelectionFrame : public QWidget {
@@ -313,14 +320,16 @@ void MainWindowView::buildOptionsGroup(QWidget* frame) {
     };
     binder_.bindGroupBox(model_.GroupBox1, group);
 
-    auto* notebook = new QTabWidget(group);
+    auto* notebook = new SpokenTabWidget(group);
     notebook->setAutoFillBackground(true);
     auto* devicePage = new QWidget;
     auto* measurementPage = new QWidget;
-    devicePage->setAccessibleDescription(QString::fromUtf8(hints::kDevicePage));
-    measurementPage->setAccessibleDescription(QString::fromUtf8(hints::kMeasurementPage));
     notebook->addTab(devicePage, QString());
     notebook->addTab(measurementPage, QString());
+    // Tab lands on the tab bar, never on a page, and a tab's tooltip is what assistive
+    // technology reads as its description: the pages' hints go there.
+    notebook->setTabToolTip(0, QString::fromUtf8(hints::kDevicePage));
+    notebook->setTabToolTip(1, QString::fromUtf8(hints::kMeasurementPage));
     binder_.bindNotebook(model_.taboptions, notebook);
     buildDevicePage(devicePage);
     buildMeasurementPage(measurementPage);
@@ -330,22 +339,22 @@ void MainWindowView::buildOptionsGroup(QWidget* frame) {
 void MainWindowView::buildDevicePage(QWidget* page) {
     Treframain& m = model_;
     const auto side = [this, page](GroupBox& box, ComboBox& kind, Label& radius,
-                                   ScrollBar& radiusBar) {
+                                   ScrollBar& radiusBar, const char* name) {
         auto* group = new QGroupBox(page);
         binder_.bindGroupBox(box, group);
         auto* combo = new QComboBox(group);
         binder_.bindComboBox(kind, combo);
         binder_.bindLabel(radius, new QLabel(group));
-        binder_.bindScrollBar(radiusBar, new QScrollBar(Qt::Horizontal, group));
+        spokenScrollBar(radiusBar, radius, name, kWhole, group);
     };
-    side(m.leftgb, m.leftcb, m.lradiuslb, m.lradiussb);
-    side(m.rightgb, m.rightcb, m.Rradiuslb, m.rradiussb);
+    side(m.leftgb, m.leftcb, m.lradiuslb, m.lradiussb, "Left radius");
+    side(m.rightgb, m.rightcb, m.Rradiuslb, m.rradiussb, "Right radius");
     binder_.bindLabel(m.lenswlb, new QLabel(page));
     binder_.bindLabel(m.llb, new QLabel(page));
-    binder_.bindScrollBar(m.widthsb, new QScrollBar(Qt::Horizontal, page));
+    spokenScrollBar(m.widthsb, m.llb, "Lens width", kWhole, page);
     binder_.bindLabel(m.slitlb, new QLabel(page));
     binder_.bindLabel(m.slb, new QLabel(page));
-    binder_.bindScrollBar(m.slitsb, new QScrollBar(Qt::Horizontal, page));
+    spokenScrollBar(m.slitsb, m.slb, "Slit width", kWhole, page);
 }
 
 void MainWindowView::buildMeasurementPage(QWidget* page) {
@@ -369,7 +378,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     zoomLabel_ = zoom;
     binder_.bindLabel(m.zoomlb, zoom);
     zoom->setAccessibleDescription(QString::fromUtf8(hints::kZoom));
-    binder_.bindScrollBar(m.scalesb, new QScrollBar(Qt::Horizontal, group));
+    spokenScrollBar(m.scalesb, m.zoomlb, "Zoom", kPercent / m.scalesb.max, group);
 
     auto* reset = new QPushButton(group);
     reset->setFont(look::pixelFont(QStringLiteral("Arial"), 14, true));
@@ -390,14 +399,21 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     auto* indices = new QGroupBox(group);
     binder_.bindGroupBox(m.indexgb, indices);
     binder_.bindLabel(m.glasslb, new QLabel(indices));
-    binder_.bindScrollBar(m.glassindex, new QScrollBar(Qt::Horizontal, indices));
+    spokenScrollBar(m.glassindex, m.glasslb, "Glass index", kHundredth, indices);
     binder_.bindLabel(m.airlb, new QLabel(indices));
-    binder_.bindScrollBar(m.airindex, new QScrollBar(Qt::Horizontal, indices));
+    spokenScrollBar(m.airindex, m.airlb, "Air index", kHundredth, indices);
 
     auto* colours = new QGroupBox(group);
     binder_.bindGroupBox(m.GroupBox2, colours);
     binder_.bindRadioButton(m.Oneclrb, new QRadioButton(colours));
     binder_.bindRadioButton(m.threeclrb, new QRadioButton(colours));
+}
+
+void MainWindowView::spokenScrollBar(ScrollBar& bar, const Label& shownBy, const char* name,
+                                     double shownPerPosition, QWidget* parent) {
+    auto* widget = new SpokenScrollBar(QString::fromUtf8(name), shownPerPosition, parent);
+    binder_.bindScrollBar(bar, widget);
+    spokenBars_.emplace_back(&shownBy, widget);
 }
 
 void MainWindowView::sync() {
@@ -422,9 +438,13 @@ void MainWindowView::sync() {
     focusMark_->refresh();
 }
 
-// The handles' names follow them (a source is named with its angle of incidence), and the
-// bench is described by what the status line says of it.
+// The handles' names follow them (a source is named with its angle of incidence), the
+// scroll bars' values read as their labels show them, and the bench is described by what
+// the status line says of it.
 void MainWindowView::syncAccessibleTexts() {
+    for (const auto& [label, bar] : spokenBars_) {
+        bar->setShownValue(shownValueOf(QString::fromStdString(label->caption)));
+    }
     for (const auto& [shape, widget] : handles_) {
         const QString name = QString::fromStdString(model_.accessibleName(*shape));
         if (widget->accessibleName() != name) {

@@ -11,6 +11,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class FocusMark;
+class SpokenScrollBar;
 class Treframain;
 
 // The main window's widgets, built from the model's layout. Every user event goes to a
@@ -45,6 +46,8 @@ class MainWindowView : public QMainWindow {
     void buildBesideTheNotebook(QWidget* group);
     void buildBenchPicture(QWidget* panel);
     void buildKeyboardUse(QWidget* panel);
+    void spokenScrollBar(ScrollBar& bar, const Label& shownBy, const char* name,
+                         double shownPerPosition, QWidget* parent);
     bool isHandle(const QWidget* widget) const;
     bool mayMarkOver(QPoint inPanel) const;
     void syncAccessibleTexts();
@@ -63,4 +66,6 @@ class MainWindowView : public QMainWindow {
     QMenu* popupMenu_ = nullptr;
     FocusMark* focusMark_ = nullptr;
     std::vector<std::pair<const Shape*, HandleWidget*>> handles_;
+    // Each scroll bar with the label that shows its value.
+    std::vector<std::pair<const Label*, SpokenScrollBar*>> spokenBars_;
 };

@@ -2,6 +2,7 @@
 #include "app/model_binder.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 
@@ -19,7 +21,60 @@ QString text(const std::string& caption) {
     return QString::fromStdString(caption);
 }
 
+// Qt will not uncheck the checked button of an exclusive group by itself, and the model may
+// leave a group with none checked.
+void showCheck(QRadioButton* widget, bool checked) {
+    if (widget->isChecked() == checked) {
+        return;
+    }
+    if (checked) {
+        widget->setChecked(true);
+        return;
+    }
+    QButtonGroup* group = widget->group();
+    group->setExclusive(false);
+    widget->setChecked(false);
+    group->setExclusive(true);
+}
+
+// Tab stops at a group's checked button (at each of them while none is checked), as on
+// every desktop; the arrow keys reach the others. Left to itself Qt would stop at whichever
+// button of the group comes first.
+void syncTabStop(QRadioButton* widget, const RadioButton& button) {
+    const RadioGroup* group = button.group();
+    const bool noneChecked =
+        group == nullptr || std::ranges::none_of(group->buttons(), [](const RadioButton* member) {
+            return member->checked();
+        });
+    const Qt::FocusPolicy policy =
+        button.checked() || noneChecked
+            ? Qt::StrongFocus
+            : static_cast<Qt::FocusPolicy>(Qt::StrongFocus & ~Qt::TabFocus);
+    if (widget->focusPolicy() != policy) {
+        widget->setFocusPolicy(policy);
+    }
+}
+
+void syncAccessibleName(QWidget* widget, const std::string& caption) {
+    const QString name = spokenName(text(caption));
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+    }
+}
+
 }  // namespace
+
+QString spokenName(const QString& caption) {
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&x" underlines x for Alt; "&&" is one ampersand.
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+        }
+        name += caption[i];
+    }
+    return name.trimmed();
+}
 
 ModelBinder::ModelBinder(std::function<void()> afterEvent) : afterEvent_(std::move(afterEvent)) {}
 
@@ -68,6 +123,8 @@ void ModelBinder::bindGroupBox(GroupBox& group, QGroupBox* widget) {
         if (widget->title() != caption) {
             widget->setTitle(caption);
         }
+        // Unnamed, Qt names a group inside another by the outer one's title.
+        syncAccessibleName(widget, group.caption);
     });
 }
 
@@ -137,8 +194,12 @@ void ModelBinder::bindCheckBox(CheckBox& box, QCheckBox* widget) {
 
 void ModelBinder::bindRadioButton(RadioButton& button, QRadioButton* widget) {
     focusable_.insert(widget, &button);
-    // The model decides which button of a group is checked.
-    widget->setAutoExclusive(false);
+    // The model decides which button of a group is checked: a click goes to it, and the sync
+    // shows what it decided. Qt's own exclusivity stays on, so that assistive technology
+    // reports radio buttons, Tab stops once in a group and the arrow keys move between its
+    // buttons; a move reaches the model as the same click. Without a button group Qt would
+    // make one group of every button under the same parent, nested group boxes included.
+    buttonGroupOf(button)->addButton(widget);
     connect(widget, &QRadioButton::clicked, this,
             [this, &button] { forward([&button] { button.userClick(); }); });
     syncs_.push_back([this, &button, widget] {
@@ -148,10 +209,21 @@ void ModelBinder::bindRadioButton(RadioButton& button, QRadioButton* widget) {
         if (widget->text() != caption) {
             widget->setText(caption);
         }
-        if (widget->isChecked() != button.checked()) {
-            widget->setChecked(button.checked());
-        }
+        // Some captions are padded with a blank to stand off their button.
+        syncAccessibleName(widget, button.caption);
+        showCheck(widget, button.checked());
+        syncTabStop(widget, button);
     });
+}
+
+QButtonGroup* ModelBinder::buttonGroupOf(const RadioButton& button) {
+    const void* key = button.group() != nullptr ? static_cast<const void*>(button.group())
+                                                : static_cast<const void*>(&button);
+    QButtonGroup*& group = buttonGroups_[key];
+    if (group == nullptr) {
+        group = new QButtonGroup(this);
+    }
+    return group;
 }
 
 void ModelBinder::bindNotebook(Notebook& book, QTabWidget* widget) {

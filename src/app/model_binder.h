@@ -3,12 +3,14 @@
 
 #include <QHash>
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <vector>
 
 #include "controls/controls.h"
 
 class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -18,6 +20,10 @@ class QRadioButton;
 class QScrollBar;
 class QTabWidget;
 class QWidget;
+
+// A caption as assistive technology should say it: without the Alt-key marks ("&Reset"
+// says "Reset") and without the blanks some captions are padded with (" One").
+QString spokenName(const QString& caption);
 
 // Pairs each control model with its real widget. A user's action on a widget is forwarded
 // to the control model (which runs the window model's handler), then the whole window is
@@ -50,10 +56,13 @@ class ModelBinder : public QObject {
 
   private:
     void syncGeometry(const Control& control, QWidget* widget);
+    // The Qt button group that shows a model's radio group.
+    QButtonGroup* buttonGroupOf(const RadioButton& button);
 
     std::function<void()> afterEvent_;
     std::vector<std::function<void()>> syncs_;
     QHash<QWidget*, Control*> focusable_;
+    QHash<const void*, QButtonGroup*> buttonGroups_;
     // A focus holder for widgets that have no control model (the tab bar, say), so that
     // moving the focus onto them still ends the editing of the control that had it.
     Control elsewhere_;

@@ -17,6 +17,7 @@
 
 #include "app/focus_mark.h"
 #include "app/picture_widgets.h"
+#include "app/spoken_tab_widget.h"
 #include "app/window_look.h"
 #include "canvas/qt_canvas.h"
 #include "practice/tprofrm.h"
@@ -171,7 +172,8 @@ void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
 }
 
 void PracticeView::buildNotebook(QWidget* panel) {
-    auto* notebook = named(new QTabWidget(panel), "practicenb");
+    auto* notebook = named(new SpokenTabWidget(panel), "practicenb");
+    notebook->setAccessibleName(QStringLiteral("Exercises"));
     notebook->tabBar()->setFont(
         look::pixelFont(QStringLiteral("MS Sans Serif"), kTabFontPixels, false));
     // The pages keep the ordinary dialog colour; Panel2's colour frames the notebook.

@@ -2,6 +2,14 @@
 // The bench's state as the window's creation leaves it, before the edition's set-up.
 #include "bench/bench_layer.h"
 
+namespace {
+
+// The main window's outer size as it opens.
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+
+}  // namespace
+
 void BenchLayer::FormCreate() {
     bench = createdBench(planeim.width, planeim.height, lradiussb.position(), rradiussb.position());
 
@@ -19,8 +27,8 @@ void BenchLayer::FormCreate() {
         bench.aimHeightRatio[i] = (aimHandle(i).top - centerg.top) / apertureHeight;
     }
 
-    drawlensbt.click();
+    drawlensbtClick();
 
-    form.height = 600;
-    form.width = 800;
+    form.height = kWindowHeight;
+    form.width = kWindowWidth;
 }

@@ -1,28 +1,35 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "bench/bench_state.h"
+#include "bench/ray_painter.h"
 #include "bench/ray_path.h"
 #include "controls/handle_geometry.h"
 #include "window/main_window_controls.h"
 
-// The bench's layer of the main window: the bench state, the trace pass (redraw rays), the
-// index sliders and the ray colours. Redrawing the device and drawing the light sources
-// belong to layers above; this one reaches them through their buttons.
+// The bench's layer of the main window: the bench state and the whole redraw, from the
+// device picture through the rays and the torches to the handles the rays place; the index
+// sliders and the ray colours. Every layer above redraws by calling down into it.
 class BenchLayer : public MainWindowControls {
   public:
     explicit BenchLayer(const CanvasFactory& makeCanvas);
 
     BenchState bench;
     // The rays of the last trace pass, in drawing order.
-    std::vector<TracedRay> tracedRays;
+    std::vector<RayPath> tracedRays;
 
     // Creation: the bench's state as the window starts, then the first drawing.
     void FormCreate();
 
+    // The redraw, as the window's hidden operation buttons name it: redraw the device (and
+    // then the rays), redraw the rays, draw the light sources.
+    void drawlensbtClick();
     void plotbtClick();
+    void flashlightbtClick();
+
     void airindexChange(Control& sender);
     void airindexExit(Control& sender);
     void OneclrbClick(Control& sender);
@@ -41,10 +48,16 @@ class BenchLayer : public MainWindowControls {
     void recomputeDeviceOffset();
     // The Left of an aim handle in front of its ray's entry point (a device-frame x).
     int aimLeftAt(double entryX) const;
+    // A middle handle lies halfway between its source and its aim.
+    void placeMiddleHandle(int i);
 
   private:
     void updateFirstRayColour();
-    void drawIncidentExtensions();
-    void traceRay(const RayPass& pass, int source, int colour, int slit);
-    void drawCentresOfCurvature();
+    int slitSpacing() const;
+    TraceSetup traceSetup() const;
+    std::vector<SourceAim> sourceAims(int sources);
+    void placeHandlesOnTheRays(int sources);
+    std::vector<BenchTrace::HeldLine> heldSourceLines() const;
+    std::optional<std::vector<Rect>> centresOfCurvature() const;
+    void drawCentreMarker();
 };

@@ -8,6 +8,9 @@
 
 namespace {
 
+// A meeting this close to where the ray turned back is that same point.
+constexpr double kSamePoint = 0.5;
+
 // The aim itself is where the incident ray is meant to meet the device: a meeting this
 // close to it, as a fraction of the way, is that meeting.
 constexpr double kAtTheAim = 1e-9;
@@ -176,6 +179,29 @@ double leftSurfaceX(const BenchFrame& bench, double y) {
     const double d = y - bench.benchMidY;
     const double root = rootOfDifference(circle->radius * circle->radius, d * d);
     return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
+}
+
+std::optional<Vec2> arcAgain(const BenchFrame& bench, const SurfaceCircle& circle, Vec2 from,
+                             double travel) {
+    // `from` is one root of the line's meeting with the circle (t = 0); for a unit
+    // direction the other is t = -2 (from - centre) . u.
+    const Vec2 u{std::cos(travel), -std::sin(travel)};
+    const double t = -2.0 * ((from.x - circle.centre.x) * u.x + (from.y - circle.centre.y) * u.y);
+    const Vec2 p{from.x + t * u.x, from.y + t * u.y};
+    if (t <= kSamePoint || !circle.onDrawnHalf(p) || !withinAperture(bench, p.y)) {
+        return std::nullopt;
+    }
+    return p;
+}
+
+std::optional<Vec2> leftSurfaceAgain(const BenchFrame& bench, double y, double travel) {
+    const std::optional<SurfaceCircle> circle = leftSurfaceCircle(bench);
+    if (!circle) {
+        return std::nullopt;
+    }
+    // From the surface's exact point at this row: the drawn entry point lies up to a pixel
+    // off it.
+    return arcAgain(bench, *circle, {leftSurfaceX(bench, y), y}, travel);
 }
 
 std::optional<Vec2> firstMeetingBeforeAim(const BenchFrame& bench, bool mirror, Vec2 from,

@@ -30,6 +30,16 @@ std::optional<SurfaceCircle> rightSurfaceCircle(const BenchFrame& bench);
 // truncation.
 double leftSurfaceX(const BenchFrame& bench, double y);
 
+// Where a ray that has just been turned back at the left surface, at row y and travelling
+// in direction angle `travel` on the light's side, meets the surface's drawn arc again: the
+// other meeting of its line with the surface's circle, ahead of it and within the aperture.
+// None when it leaves the arc for good (always, for a plane or a convex surface).
+std::optional<Vec2> leftSurfaceAgain(const BenchFrame& bench, double y, double travel);
+// The same for a ray turned back at `from`, a point of the surface's circle, on either side
+// of it: where it meets the drawn arc of that circle again.
+std::optional<Vec2> arcAgain(const BenchFrame& bench, const SurfaceCircle& circle, Vec2 from,
+                             double travel);
+
 // Where a straight incident ray from `from` to `aim`, a point of the left surface, first
 // meets the device before it reaches `aim`: `from` itself when it starts inside a lens,
 // else the first point of the outline on the way. None when the way to the aim is clear.

@@ -44,12 +44,12 @@ void BenchLayer::updateFirstRayColour() {
 void BenchLayer::OneclrbClick(Control& sender) {
     bench.colourCount = carriedValue(sender);
     updateFirstRayColour();
-    drawlensbt.click();
+    drawlensbtClick();
 }
 
 void BenchLayer::Colour1Click(Control& sender) {
     cs1.caption = "&Colour Scheme (" + sender.caption + ")";
     colourScheme = static_cast<ColourScheme>(carriedValue(sender));
     updateFirstRayColour();
-    drawlensbt.click();
+    drawlensbtClick();
 }

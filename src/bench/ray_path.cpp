@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "bench/ray_path.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -16,12 +17,22 @@ constexpr int kExtensionLength = 500;
 constexpr int kFaceExitLength = 350;
 // The shown index of the mirror's "sine": beyond 1, so that every ray reflects.
 constexpr double kMirrorSine = 3.0;
+// A ray trapped in a deep concave mirror ends at its last turn after this many.
+constexpr int kMostReflections = 50;
 // A ray leaving the left surface this close to where it entered is still at its entry.
 constexpr double kSameSurfacePoint = 0.5;
 
-Point benchPoint(const BenchFrame& bench, Vec2 p) {
-    return {truncPixel(p.x) + bench.deviceOffsetX, truncPixel(p.y) + bench.deviceOffsetY};
+// The incident ray is drawn 2 pixels wide, and so are the coloured strokes after it until a
+// normal or an extension sets the ray width: 1 with three colours, else 2.
+constexpr int kIncidentPenWidth = 2;
+int rayWidthOf(const TraceSetup& setup) {
+    return setup.threeColourPens ? 1 : 2;
 }
+// The steepest angle of incidence at which a ray still enters: one that would read 90.0
+// degrees runs along the surface.
+constexpr double kSteepestEntry = 89.95 * std::numbers::pi / 180.0;
+// "Internally reflected" starts this far right of where the ray was turned back.
+constexpr double kNoteGap = 10;
 
 // A surface point where the inside ray arrives, and which surface it is.
 struct SurfacePoint {
@@ -33,67 +44,107 @@ double distanceBetween(Vec2 a, Vec2 b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
-class RayDrawing {
+// Follows one ray from its entry through the device, adding its strokes to its path. The
+// pen passes from stroke to stroke as it would on a canvas: a stroke takes the pen as the
+// strokes before it left it.
+class RayTracer {
   public:
-    RayDrawing(const RayPass& pass, const RayEntry& entry)
-        : pass_(pass),
-          bench_(pass.bench),
-          canvas_(pass.canvas),
+    RayTracer(const TraceSetup& setup, const RayEntry& entry, RayPath& path)
+        : setup_(setup),
+          bench_(setup.frame),
+          colours_(setup.colours),
+          path_(path),
+          pen_(path.penAfter),
           colour_(entry.colour),
-          rayWidth_(entry.rayWidth),
-          glassIndex_(pass.bench.glassIndex() + kDispersionStep * entry.colour) {}
+          rayWidth_(rayWidthOf(setup)),
+          glassIndex_(setup.frame.glassIndex() + kDispersionStep * entry.colour) {}
 
-    RayExit trace(RayEntry entry) {
+    void trace(const RayEntry& entry) {
+        follow(entry);
+        path_.penAfter = pen_;
+    }
+
+  private:
+    void follow(const RayEntry& entry) {
         const Vec2 p1 = entry.point;
-        double sineRatio = pass_.mirror ? kMirrorSine
-                                        : snellSine(entry.entryNormalAngle - entry.incidentAngle,
-                                                    bench_.airIndex(), glassIndex_);
+        double sineRatio = setup_.mirror ? kMirrorSine
+                                         : snellSine(entry.entryNormalAngle - entry.incidentAngle,
+                                                     bench_.airIndex(), glassIndex_);
         if (std::fabs(sineRatio) > 1.0) {
-            if (!entry.stopped) {
+            if (setup_.showRefraction) {
                 reflectAtEntry(p1, entry);
             }
-            return exit_;
+            return;
         }
-        if (entry.stopped) {
-            return exit_;
+        if (!setup_.showRefraction) {
+            return;
         }
         insideAngle_ = entry.entryNormalAngle - std::asin(sineRatio);
         inside_ = lineThrough(p1, insideAngle_);
         passThrough(p1);
-        return exit_;
     }
 
-  private:
-    Point toBench(Vec2 p) const { return benchPoint(bench_, p); }
-    void segment(Vec2 from, Vec2 to) { drawInDeviceFrame(canvas_, bench_, from, to); }
+    void segment(StrokeKind kind, Vec2 from, Vec2 to) {
+        path_.strokes.push_back({kind, from, to, pen_});
+    }
 
     // A thin red dotted line (normals, extensions), after which the ray pen continues
     // solid at the ray width in the colour given.
-    void dottedRed(Vec2 from, Vec2 to) {
-        canvas_.pen = {colours::red, 1, PenStyle::Dot};
-        segment(from, to);
+    void dottedRed(StrokeKind kind, Vec2 from, Vec2 to) {
+        pen_ = {colours::red, 1, PenStyle::Dot};
+        segment(kind, from, to);
     }
-    void resumeRayPen(TColor colour) { canvas_.pen = {colour, rayWidth_, PenStyle::Solid}; }
+    void resumeRayPen(TColor colour) { pen_ = {colour, rayWidth_, PenStyle::Solid}; }
     void resumeSolidPen() {
-        canvas_.pen.style = PenStyle::Solid;
-        canvas_.pen.width = rayWidth_;
+        pen_.style = PenStyle::Solid;
+        pen_.width = rayWidth_;
     }
 
     void normalThrough(Vec2 p, double normalAngle) {
-        if (pass_.showNormals) {
-            dottedRed(along(p, normalAngle, pass_.normalLength),
-                      backward(p, normalAngle, pass_.normalLength));
-            resumeRayPen(bench_.rayColours[colour_]);
+        if (setup_.showNormals) {
+            dottedRed(StrokeKind::Normal, along(p, normalAngle, setup_.normalLength),
+                      backward(p, normalAngle, setup_.normalLength));
+            resumeRayPen(colours_.rayColours[colour_]);
         }
     }
 
+    // Turned back at the entry: by a mirror, or by surroundings denser than the glass. A
+    // concave surface can meet the turned ray again; there it turns back once more (a lens
+    // only while the ray is still beyond the critical angle) until the ray leaves the arc
+    // for good, is let in, or has turned kMostReflections times.
     void reflectAtEntry(Vec2 p1, const RayEntry& entry) {
-        canvas_.pen = {bench_.sourceColour, 2, PenStyle::Solid};
-        const double reflected = reflectedDirection(entry.entryNormalAngle, entry.incidentAngle);
-        segment(p1, backward(p1, reflected, kReflectedLength));
-        if (pass_.extendRay) {
-            dottedRed(p1, along(p1, reflected, kExtensionLength));
-            resumeSolidPen();
+        const Pen reflectedPen{colours_.sourceColour, kIncidentPenWidth, PenStyle::Solid};
+        pen_ = reflectedPen;
+        Vec2 at = p1;
+        double normal = entry.entryNormalAngle;
+        double arriving = entry.incidentAngle;
+        for (int turns = 1;; ++turns) {
+            const double reflected = reflectedDirection(normal, arriving);
+            const double leaving = reflected + std::numbers::pi;
+            const std::optional<Vec2> again = leftSurfaceAgain(bench_, at.y, leaving);
+            if (!again) {
+                segment(StrokeKind::Reflected, at, backward(at, reflected, kReflectedLength));
+                if (setup_.extendRay) {
+                    dottedRed(StrokeKind::Extension, at, along(at, reflected, kExtensionLength));
+                    resumeSolidPen();
+                }
+                return;
+            }
+            segment(StrokeKind::Reflected, at, *again);
+            at = *again;
+            arriving = leaving;
+            normal = leftSurfaceNormal(bench_, at.y);
+            const bool turnsBack =
+                setup_.mirror ||
+                std::fabs(snellSine(normal - arriving, bench_.airIndex(), glassIndex_)) > 1.0;
+            if (!turnsBack || turns == kMostReflections) {
+                return;
+            }
+            if (setup_.showNormals) {
+                dottedRed(StrokeKind::Normal, along(at, normal, setup_.normalLength),
+                          backward(at, normal, setup_.normalLength));
+                pen_ = reflectedPen;
+            }
         }
     }
 
@@ -180,7 +231,7 @@ class RayDrawing {
     void passThrough(Vec2 p1) {
         const double planeX = bench_.benchMidX + truncPixel(bench_.deviceWidth / 2);
         if (const std::optional<SurfacePoint> next = surfaceAhead(p1, planeX, false)) {
-            segment(p1, next->point);
+            segment(StrokeKind::Inside, p1, next->point);
             leave(*next);
             return;
         }
@@ -194,19 +245,21 @@ class RayDrawing {
         const bool goingDown = heading().y > 0.0;
         const double faceY = goingDown ? bench_.apertureBottom : bench_.apertureTop;
         const Vec2 face{(faceY - inside_.intercept) / inside_.slope, faceY};
-        if (pass_.showNormals) {
-            dottedRed({face.x, face.y - pass_.normalLength}, {face.x, face.y + pass_.normalLength});
-            resumeRayPen(bench_.rayColours[colour_]);
+        if (setup_.showNormals) {
+            dottedRed(StrokeKind::Normal, {face.x, face.y - setup_.normalLength},
+                      {face.x, face.y + setup_.normalLength});
+            resumeRayPen(colours_.rayColours[colour_]);
         }
-        segment(p1, face);
+        segment(StrokeKind::Inside, p1, face);
 
         const double sineRatio = std::sin(insideAngle_ - kHalfPi) * glassIndex_ / bench_.airIndex();
         if (1.0 - sineRatio * sineRatio > 0.0) {
             const double outgoing = -kHalfPi + std::asin(sineRatio);
             const double rise = goingDown ? -std::sin(outgoing) : std::sin(outgoing);
-            segment(face, {face.x - kFaceExitLength * std::cos(outgoing),
-                           face.y + kFaceExitLength * rise});
-            exit_ = {ExitSurface::Face, face};
+            segment(
+                StrokeKind::Emergent, face,
+                {face.x - kFaceExitLength * std::cos(outgoing), face.y + kFaceExitLength * rise});
+            path_.exit = {ExitSurface::Face, face};
             return;
         }
 
@@ -215,9 +268,9 @@ class RayDrawing {
         insideAngle_ = -insideAngle_;
         inside_ = lineThrough(face, insideAngle_);
         const double reflectedPlaneX =
-            bench_.benchMidX + truncPixel(pass_.widthPosition / 2.0 * bench_.zoomFactor);
+            bench_.benchMidX + truncPixel(setup_.widthPosition / 2.0 * bench_.zoomFactor);
         if (const std::optional<SurfacePoint> next = surfaceAhead(face, reflectedPlaneX, true)) {
-            segment(face, next->point);
+            segment(StrokeKind::Inside, face, next->point);
             leave(*next);
         }
     }
@@ -246,28 +299,42 @@ class RayDrawing {
         const double sineRatio = snellSine(normal - insideAngle_, glassIndex_, bench_.airIndex());
         if (1.0 - sineRatio * sineRatio > 0.0) {
             const double exitAngle = normal - std::asin(sineRatio);
-            segment(p2, along(p2, exitAngle, pass_.benchWidth));
-            if (pass_.extendRay) {
-                dottedRed(p2, backward(p2, exitAngle, kExtensionLength));
+            segment(StrokeKind::Emergent, p2, along(p2, exitAngle, setup_.benchWidth));
+            if (setup_.extendRay) {
+                dottedRed(StrokeKind::Extension, p2, backward(p2, exitAngle, kExtensionLength));
                 resumeSolidPen();
             }
-            exit_ = {at.surface, p2};
+            path_.exit = {at.surface, p2};
             return;
         }
-        const Point text = toBench({p2.x + 10, p2.y});
-        canvas_.textOut(text.x, text.y, kInternallyReflected);
-        segment(p2, backward(p2, reflectedDirection(normal, insideAngle_), pass_.normalLength));
+        segment(StrokeKind::Note, {p2.x + kNoteGap, p2.y}, {p2.x + kNoteGap, p2.y});
+        const double reflected = reflectedDirection(normal, insideAngle_);
+        Vec2 stubEnd = backward(p2, reflected, setup_.normalLength);
+        // Close to the rim of a curved surface the turned ray can reach the same surface
+        // again within the stub's length; it is not followed on, so it stops there.
+        const std::optional<SurfaceCircle> circle = at.surface == ExitSurface::Right
+                                                        ? rightSurfaceCircle(bench_)
+                                                        : leftSurfaceCircle(bench_);
+        if (circle) {
+            if (const std::optional<Vec2> again =
+                    arcAgain(bench_, *circle, p2, reflected + std::numbers::pi);
+                again && distanceBetween(p2, *again) < setup_.normalLength) {
+                stubEnd = *again;
+            }
+        }
+        segment(StrokeKind::Reflected, p2, stubEnd);
     }
 
-    const RayPass& pass_;
-    const BenchState& bench_;
-    Canvas& canvas_;
+    const TraceSetup& setup_;
+    const BenchFrame& bench_;
+    const BenchColours& colours_;
+    RayPath& path_;
+    Pen pen_;
     int colour_;
     int rayWidth_;
     double glassIndex_;
     double insideAngle_ = 0.0;
     Line inside_;
-    RayExit exit_;
 };
 
 }  // namespace
@@ -300,13 +367,90 @@ LeftSurfaceEntry leftSurfaceEntry(const BenchFrame& bench, int y1) {
     }
 }
 
-void drawInDeviceFrame(Canvas& canvas, const BenchFrame& bench, Vec2 from, Vec2 to) {
-    const Point a = benchPoint(bench, from);
-    const Point b = benchPoint(bench, to);
-    canvas.moveTo(a.x, a.y);
-    canvas.lineTo(b.x, b.y);
+Point benchPixel(const BenchFrame& bench, Vec2 p) {
+    return {truncPixel(p.x) + bench.deviceOffsetX, truncPixel(p.y) + bench.deviceOffsetY};
 }
 
-RayExit traceThroughDevice(const RayPass& pass, RayEntry entry) {
-    return RayDrawing(pass, entry).trace(entry);
+int slitRow(const BenchFrame& frame, int aimRow, int slitSpacing, int slit) {
+    const int top = frame.apertureTop + frame.deviceOffsetY;
+    const int bottom = frame.apertureBottom + frame.deviceOffsetY;
+    const int row = std::clamp(aimRow + frame.slitOffset[slit] * slitSpacing, top, bottom);
+    return row - frame.deviceOffsetY;
+}
+
+void traceThroughDevice(const TraceSetup& setup, const RayEntry& entry, RayPath& path) {
+    RayTracer(setup, entry, path).trace(entry);
+}
+
+namespace {
+
+// The incident ray of slit s, colour c of a source, and whether it enters where it is aimed.
+RayPath incidentRay(const TraceSetup& setup, const SourceAim& handles, int source, int colour,
+                    int slit) {
+    const BenchFrame& bench = setup.frame;
+    const int y1 = slitRow(bench, handles.aim.y, setup.slitSpacing, slit);
+    const LeftSurfaceEntry entry = leftSurfaceEntry(bench, y1);
+    const Vec2 p1{entry.x1, static_cast<double>(y1)};
+    const Vec2 p0{p1.x - (handles.aim.x - handles.source.x),
+                  p1.y - (handles.aim.y - handles.source.y)};
+
+    RayPath ray;
+    ray.source = source;
+    ray.colour = colour;
+    ray.slit = slit;
+    ray.start = p0;
+    ray.aim = ray.incidentEnd = p1;
+    ray.incidentAngle = travelDirection(p0, p1);
+    // A ray enters where it is aimed only if it gets there from outside the device: not
+    // through the device on the way, and not from behind the surface (an angle of
+    // incidence of 90 degrees or more).
+    const std::optional<Vec2> blocked =
+        firstMeetingBeforeAim(bench, setup.mirror, p0, {leftSurfaceX(bench, y1), p1.y});
+    if (ray.incidentAngle) {
+        const double incidence = principalAngle(entry.normalAngle - *ray.incidentAngle);
+        if (!blocked && std::fabs(incidence) < kSteepestEntry) {
+            ray.incidence = incidence;
+        }
+    }
+    if (!ray.incidence) {
+        ray.incidentEnd = blocked.value_or(p1);
+    }
+    ray.penAfter = {setup.colours.sourceColour, kIncidentPenWidth, PenStyle::Solid};
+    ray.strokes.push_back({StrokeKind::Incident, p0, ray.incidentEnd, ray.penAfter});
+    return ray;
+}
+
+// A ray that enters goes on in its colour, at the incident ray's width until a normal or an
+// extension sets the ray width.
+RayPath tracedRay(const TraceSetup& setup, const SourceAim& handles, int source, int colour,
+                  int slit) {
+    RayPath ray = incidentRay(setup, handles, source, colour, slit);
+    if (!ray.incidence) {
+        return ray;
+    }
+    const Vec2 p1 = ray.aim;
+    const double normal = leftSurfaceNormal(setup.frame, p1.y);
+    ray.penAfter.color = setup.colours.rayColours[colour];
+    if (setup.showNormals) {
+        const Pen dotted{colours::red, 1, PenStyle::Dot};
+        ray.strokes.push_back({StrokeKind::Normal, along(p1, normal, setup.normalLength),
+                               backward(p1, normal, setup.normalLength), dotted});
+        ray.penAfter = {setup.colours.rayColours[colour], rayWidthOf(setup), PenStyle::Solid};
+    }
+    traceThroughDevice(setup, {p1, *ray.incidentAngle, normal, colour}, ray);
+    return ray;
+}
+
+}  // namespace
+
+std::vector<RayPath> traceRays(const TraceSetup& setup, std::span<const SourceAim> sources) {
+    std::vector<RayPath> rays;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        for (int c = 1; c <= setup.colours.colourCount; ++c) {
+            for (int s = 1; s <= setup.slitCount; ++s) {
+                rays.push_back(tracedRay(setup, sources[i], static_cast<int>(i) + 1, c, s));
+            }
+        }
+    }
+    return rays;
 }

@@ -2,32 +2,40 @@
 #pragma once
 
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "bench/bench_state.h"
 #include "bench/optics.h"
 #include "canvas/canvas.h"
 
-// What the path of one ray through the device needs from the pass that traces it.
-struct RayPass {
-    Canvas& canvas;
-    const BenchState& bench;
-    bool mirror;        // a mirror reflects every ray at its surface
-    bool showNormals;   // "Show Normal"
-    bool extendRay;     // "Extend Refracted Ray" / "Extend Reflected Ray"
-    int normalLength;   // half-length of a normal, length of an internal-reflection stub
-    int benchWidth;     // length of a ray leaving the right surface
-    int widthPosition;  // the width bar's position, for a face reflection's plane exit
+// Where the rays go, as data: each ray of a trace pass as the strokes it is drawn with, in
+// drawing order, with the pen of each. Nothing here draws; bench/ray_painter.h does.
+
+// What a stroke of a ray is.
+enum class StrokeKind {
+    Incident,   // from the source to the device, or to where it meets the device first
+    Normal,     // the dotted normal through a point where the ray meets a surface
+    Inside,     // through the device
+    Emergent,   // out of the device: refracted at a surface or a flat face
+    Reflected,  // turned back at a surface: at the entry, or the stub of an internal reflection
+    Extension,  // the dotted continuation of a ray behind the surface it left
+    Note,       // "Internally reflected", written with its top-left corner at `from`
 };
 
-// One ray at the point where it meets the device's left surface, device frame.
-struct RayEntry {
-    Vec2 point;               // (x1, y1)
-    double incidentAngle;     // direction of the incident ray
-    double entryNormalAngle;  // direction of the normal line at the entry point
-    int colour;               // 1..3: selects the ray colour and the device's index
-    int rayWidth;             // 1 with three colours, else 2
-    bool stopped;             // true when refraction is not shown
+// One stroke, device frame: drawn from `from` to `to` (end pixel left out) with `pen`.
+struct Stroke {
+    StrokeKind kind = StrokeKind::Incident;
+    Vec2 from;
+    Vec2 to;
+    Pen pen;
 };
+
+// "Internally reflected", written where total internal reflection stops a ray.
+inline constexpr const char* kInternallyReflected = "Internally reflected";
+
+// The step added to the glass index per traced colour: colour c sees glass + 0.01 c.
+inline constexpr double kDispersionStep = 0.01;
 
 // Where a ray left the device. A ray that stops short (reflected at its entry, internally
 // reflected, or not traced on) leaves through no surface.
@@ -37,16 +45,9 @@ struct RayExit {
     Vec2 point;  // device frame
 };
 
-// Refraction or reflection at the left surface, the passage through the device to the
-// first surface the ray meets going forward (at most one reflection at a flat top or
-// bottom face is followed), and refraction or internal reflection on the way out, each
-// drawn on the pass's canvas. The canvas's pen holds the ray colour as the incident ray
-// left it.
-RayExit traceThroughDevice(const RayPass& pass, RayEntry entry);
-
-// One ray of the last trace pass as it was drawn, device frame: what the read-out reports
-// and what a check of the picture needs.
-struct TracedRay {
+// One ray of a trace pass, device frame: where it goes, what the read-out reports of it,
+// and the strokes that draw it.
+struct RayPath {
     int source = 0;
     int colour = 0;
     int slit = 0;
@@ -56,7 +57,56 @@ struct TracedRay {
     std::optional<double> incidentAngle;  // its direction of travel; none for no length
     std::optional<double> incidence;      // the angle of incidence, when it enters at its aim
     RayExit exit;
+    std::vector<Stroke> strokes;
+    // The pen the ray leaves behind: the next drawing on the bench starts from it.
+    Pen penAfter;
 };
+
+// What tracing needs beyond the bench's frame and colours: the switches of the View menu,
+// the lengths the pass draws with, and the slits.
+struct TraceSetup {
+    const BenchFrame& frame;
+    const BenchColours& colours;
+    bool mirror = false;           // a mirror reflects every ray at its surface
+    bool showNormals = false;      // "Show Normal"
+    bool extendRay = false;        // "Extend Refracted Ray" / "Extend Reflected Ray"
+    bool showRefraction = true;    // false: rays stop where they meet the device
+    bool threeColourPens = false;  // the coloured strokes are 1 pixel wide, not 2
+    int normalLength = 35;         // half-length of a normal, length of an internal-reflection stub
+    int benchWidth = 0;            // length of a ray leaving the right surface
+    int widthPosition = 0;         // the width bar's position, for a face reflection's plane exit
+    int slitSpacing = 0;           // pixels between neighbouring slits
+    int slitCount = 1;
+};
+
+// A source's handles as the tracer reads them: their centres, bench pixels.
+struct SourceAim {
+    Point source;
+    Point aim;
+};
+
+// The row (device frame) where slit s of a source aimed at bench row aimRow meets the
+// device: the slits spread about the aim, those that would fall outside the device lie
+// along its top or bottom edge.
+int slitRow(const BenchFrame& frame, int aimRow, int slitSpacing, int slit);
+
+// Every ray of every source: source by source, each source's colours, each colour's slits.
+std::vector<RayPath> traceRays(const TraceSetup& setup, std::span<const SourceAim> sources);
+
+// One ray at the point where it meets the device's left surface, device frame.
+struct RayEntry {
+    Vec2 point;               // (x1, y1)
+    double incidentAngle;     // direction of the incident ray
+    double entryNormalAngle;  // direction of the normal line at the entry point
+    int colour;               // 1..3: selects the ray colour and the device's index
+};
+
+// Refraction or reflection at the left surface, the passage through the device to the
+// first surface the ray meets going forward (at most one reflection at a flat top or
+// bottom face is followed), and refraction or internal reflection on the way out. The
+// strokes are added to the path, the path's penAfter starting as the pen the incident ray
+// left and ending as the ray leaves it.
+void traceThroughDevice(const TraceSetup& setup, const RayEntry& entry, RayPath& path);
 
 // Where a ray at row y1 (device frame) meets the left surface, and the normal there.
 struct LeftSurfaceEntry {
@@ -67,11 +117,5 @@ LeftSurfaceEntry leftSurfaceEntry(const BenchFrame& bench, int y1);
 // The left surface's normal at row y, pointing into the device.
 double leftSurfaceNormal(const BenchFrame& bench, double y);
 
-// Draws a line between two device-frame points on the bench picture.
-void drawInDeviceFrame(Canvas& canvas, const BenchFrame& bench, Vec2 from, Vec2 to);
-
-// "Internally reflected", written where total internal reflection stops a ray.
-inline constexpr const char* kInternallyReflected = "Internally reflected";
-
-// The step added to the glass index per traced colour: colour c sees glass + 0.01 c.
-inline constexpr double kDispersionStep = 0.01;
+// A device-frame point as the bench pixel it is drawn at.
+Point benchPixel(const BenchFrame& bench, Vec2 p);

@@ -130,6 +130,8 @@ class RadioButton : public Control {
     bool checked() const { return checked_; }
     void setChecked(bool value);
     void userClick() { setChecked(true); }
+    // The buttons it excludes, or none.
+    const RadioGroup* group() const { return group_; }
 
   private:
     friend class RadioGroup;

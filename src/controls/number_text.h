@@ -1,11 +1,36 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <charconv>
 #include <cstdlib>
+#include <limits>
 #include <string>
+#include <system_error>
 
 // A count of tenths written with one decimal: 901 reads "90.1". Building the text from one
 // count keeps a value a hair under a whole number from reading "9.0" for 10.0.
 inline std::string tenthsText(long long tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(std::llabs(tenths) % 10);
+}
+
+// A real number with one decimal, rounded as printf's "%.1f" rounds, as every angle the
+// program says in words reads: "6.6". It carries a point in every locale (the C library
+// writes "6,6" under a German one, and Qt sets the user's locale) and never says minus zero:
+// a value that rounds to nothing is "0.0". A width right-aligns the text with blanks, as
+// "%4.1f" would (" 6.6").
+inline std::string oneDecimalText(double value, int width = 0) {
+    // Sign, every digit of the largest double, the point and the decimal.
+    constexpr int kLongest = 1 + std::numeric_limits<double>::max_exponent10 + 1 + 1 + 1;
+    std::array<char, kLongest> digits{};
+    const std::to_chars_result written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                                       value, std::chars_format::fixed, 1);
+    std::string text(digits.data(), written.ec == std::errc{} ? written.ptr : digits.data());
+    if (text == "-0.0") {
+        text = "0.0";
+    }
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    }
+    return text;
 }

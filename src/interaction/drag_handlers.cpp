@@ -65,8 +65,7 @@ void InteractionLayer::dsh1MouseMove(Shape& sender, int x, int y) {
         sender.top = clampedAimTop(sender.top + y);
         settleDraggedAim(i);
     }
-    middleHandle(i).left = (sourceHandle(i).left + aimHandle(i).left) / 2;
-    middleHandle(i).top = (sourceHandle(i).top + aimHandle(i).top) / 2;
+    placeMiddleHandle(i);
     updateSourceAngle(i);
     if (Pointsource1.checked) {
         gatherOnSourceOne();
@@ -83,12 +82,11 @@ void InteractionLayer::mid1MouseMove(Shape& sender, int, int y) {
     Shape& aim = aimHandle(i);
     const int d = clampedAimTop(aim.top + y) - aim.top;
     sourceHandle(i).top += d;
-    middleHandle(i).top += d;
     aim.top += d;
     settleDraggedAim(i);
     // On a curved face the aim slides sideways, so the line to it turns slightly; the
     // source keeps its recorded direction until it or its aim is dragged.
-    middleHandle(i).left = (sourceHandle(i).left + aim.left) / 2;
+    placeMiddleHandle(i);
     plotbtClick();
 }
 

@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: MIT
 // The handles as assistive technology names and describes them.
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <string>
 
+#include "controls/number_text.h"
 #include "interaction/hints.h"
 #include "interaction/interaction_layer.h"
 
 namespace {
 
 std::string degreesText(double radians) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", std::fabs(radians) * 180.0 / std::numbers::pi);
-    return text;
+    return oneDecimalText(std::fabs(radians) * 180.0 / std::numbers::pi);
+}
+
+std::string rayDescription(const RayPath& ray) {
+    if (ray.incidence) {
+        return ", angle of incidence " + degreesText(*ray.incidence) + " degrees";
+    }
+    return ray.incidentAngle ? ", its ray meets the device before its aim point"
+                             : ", it stands on its aim point";
 }
 
 }  // namespace
@@ -25,12 +31,9 @@ std::string InteractionLayer::accessibleName(const Shape& handle) const {
     const std::string source = std::to_string(which.source);
     switch (which.role) {
         case HandleRole::Source:
-            for (const TracedRay& ray : tracedRays) {
+            for (const RayPath& ray : tracedRays) {
                 if (ray.source == which.source && ray.colour == 1 && ray.slit == 1) {
-                    return "Source " + source +
-                           (ray.incidence
-                                ? ", angle of incidence " + degreesText(*ray.incidence) + " degrees"
-                                : ", its ray meets the device before its aim point");
+                    return "Source " + source + rayDescription(ray);
                 }
             }
             return "Source " + source;

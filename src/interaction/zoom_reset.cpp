@@ -5,6 +5,13 @@
 #include "canvas/pixel.h"
 #include "interaction/interaction_layer.h"
 
+namespace {
+
+// Reset lines the sources up at this Left, well clear of any device.
+constexpr int kResetSourceLeft = 80;
+
+}  // namespace
+
 void InteractionLayer::scalesbChange(Control&) {
     bench.measureStep = 0;
     // The percentage is of the bar's maximum, not the magnification: 10 reads 25%.
@@ -50,7 +57,7 @@ void InteractionLayer::resetbtClick(Control&) {
         sourceHandle(i).top = step * (i - 2) + centerg.top;
         aimHandle(i).top = step * (i - 2) + centerg.top;
         bench.aimHeightRatio[i] = (aimHandle(i).top - centerg.top) / apertureHeight;
-        sourceHandle(i).left = 80;
+        sourceHandle(i).left = kResetSourceLeft;
         bench.sourceAngle[i] = 0.0;
     }
     drawlensbtClick();

@@ -13,10 +13,13 @@
 namespace {
 
 constexpr int kLengthPhases = 3;
+// While the tool follows the mouse it lies to the right of it, its direction fixed by a
+// point this far along.
+constexpr int kToolArmOffset = 20;
 constexpr int kAnglePhases = 4;
 
-const char* modeCaption(const RadioButton& angleButton) {
-    return angleButton.checked() ? "Angles are" : "Distance =";
+const char* modeCaption(MeasureMode mode) {
+    return mode == MeasureMode::Angle ? "Angles are" : "Distance =";
 }
 
 }  // namespace
@@ -25,14 +28,14 @@ void MeasureLayer::domeasurecbClick(Control&) {
     const bool measuring = domeasurecb.checked();
     showHandlesForMeasuring(measuring);
     anslb.visible = measuring;
-    anslb.caption = modeCaption(Anglerb);
+    anslb.caption = modeCaption(measureMode);
     bench.measureStep = 0;
     plotbtClick();
 }
 
 void MeasureLayer::measurerbClick(Control& sender) {
     measureMode = carriedValue(sender) == 1 ? MeasureMode::Angle : MeasureMode::Length;
-    anslb.caption = modeCaption(Anglerb);
+    anslb.caption = modeCaption(measureMode);
     bench.measureStep = 0;
 }
 
@@ -71,7 +74,7 @@ std::optional<std::string> MeasureLayer::benchHint() const {
         return "Move mouse and click to fix direction of measuring device.  For best accuracy "
                "move mouse away from center.";
     }
-    if (bench.measureStep == 2 && Anglerb.checked()) {
+    if (bench.measureStep == 2 && angleMode()) {
         return "Move mouse and click to fix angle measurement.";
     }
     return std::nullopt;
@@ -88,7 +91,7 @@ void MeasureLayer::measureAt(int x, int y) {
     if (bench.measureStep == 0) {
         bench.markX = x;
         bench.markY = y;
-        bench.armX = x + 20;
+        bench.armX = x + kToolArmOffset;
         bench.armY = y;
     } else if (bench.measureStep == 1) {
         bench.armX = x;

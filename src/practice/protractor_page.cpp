@@ -20,10 +20,7 @@ ProtractorPage::ProtractorPage(const Picture& picture, const Point& figureCentre
                                OnScreenTool& tool, RandomSource& random,
                                const RadioButton& betweenTwoLines, RadioButton& fromZeroEnd,
                                RadioButton& fromOtherEnd)
-    : picture_(picture),
-      figureCentre_(figureCentre),
-      tool_(tool),
-      random_(random),
+    : ToolPage(picture, figureCentre, tool, random),
       betweenTwoLines_(betweenTwoLines),
       fromZeroEnd_(fromZeroEnd),
       fromOtherEnd_(fromOtherEnd) {}

@@ -2,10 +2,8 @@
 #pragma once
 
 #include "controls/controls.h"
-#include "platform/random.h"
-#include "practice/on_screen_tool.h"
-#include "practice/practice_page.h"
 #include "practice/protractor_exercise.h"
+#include "practice/tool_page.h"
 
 // Which end of the protractor's scale the student counts from. The two radio buttons
 // that choose it carry these numbers in their Tags.
@@ -14,7 +12,7 @@ enum class AngleReading { FromZeroEnd = 1, FromOtherEnd = 2 };
 // "&Protractor": two lines, or a ray and a normal, at a generated angle, measured with the
 // on-screen protractor. Three releases place it: the centre, the baseline, then the pointer
 // freezes; the next release lets it follow the mouse again.
-class ProtractorPage : public PracticePage {
+class ProtractorPage : public ToolPage {
   public:
     // With the second measuring method, the one the window uses, the tool freezes in
     // state 3; the first would freeze it in state 2, straight after the baseline.
@@ -38,15 +36,10 @@ class ProtractorPage : public PracticePage {
     Verdict check() const override;
 
   private:
-    const Picture& picture_;
-    const Point& figureCentre_;
-    OnScreenTool& tool_;
-    RandomSource& random_;
     const RadioButton& betweenTwoLines_;
     RadioButton& fromZeroEnd_;
     RadioButton& fromOtherEnd_;
 
-    Canvas& canvas() const { return *picture_.canvas; }
     void placeProtractor(Point mouse);
     void readPointer(Point mouse);
 };

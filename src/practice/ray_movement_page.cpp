@@ -2,13 +2,13 @@
 #include "practice/ray_movement_page.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <numbers>
 #include <string>
 
 #include "canvas/pixel.h"
 #include "controls/handle_geometry.h"
+#include "controls/number_text.h"
 #include "practice/practice_geometry.h"
 #include "practice/ray_movement_exercise.h"
 
@@ -171,9 +171,8 @@ Verdict RayMovementPage::check() const {
 
 std::string RayMovementPage::nameOf(const Shape& handle) const {
     if (&handle == &handles_.direction) {
-        char degrees[32];
-        std::snprintf(degrees, sizeof degrees, "%.1f", rayDirection() * 180.0 / std::numbers::pi);
-        return std::string("Torch end of the ray, at ") + degrees + " degrees";
+        const double degrees = rayDirection() * 180.0 / std::numbers::pi;
+        return "Torch end of the ray, at " + oneDecimalText(degrees) + " degrees";
     }
     if (&handle == &handles_.hitPoint) {
         return "Where the ray meets the interface";

@@ -15,10 +15,7 @@ constexpr double kNearlyBelowPixels = 5;
 RulerPage::RulerPage(const Picture& picture, const Point& figureCentre, OnScreenTool& tool,
                      RandomSource& random, const RadioButton& wavefronts,
                      const RadioButton& pointAndLine, Label& distanceLabel)
-    : picture_(picture),
-      figureCentre_(figureCentre),
-      tool_(tool),
-      random_(random),
+    : ToolPage(picture, figureCentre, tool, random),
       wavefronts_(wavefronts),
       pointAndLine_(pointAndLine),
       distanceLabel_(distanceLabel) {}

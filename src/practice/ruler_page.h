@@ -2,15 +2,13 @@
 #pragma once
 
 #include "controls/controls.h"
-#include "platform/random.h"
-#include "practice/on_screen_tool.h"
-#include "practice/practice_page.h"
 #include "practice/ruler_exercise.h"
+#include "practice/tool_page.h"
 
 // "&Ruler": two points, two wavefronts or a point and a line a generated length apart,
 // measured with the on-screen ruler. The first release fixes its zero end, the second its
 // direction, the third lets it follow the mouse again.
-class RulerPage : public PracticePage {
+class RulerPage : public ToolPage {
   public:
     static constexpr int kToolStates = 3;
 
@@ -31,14 +29,9 @@ class RulerPage : public PracticePage {
     void moveRuler(Point mouse);
 
   private:
-    const Picture& picture_;
-    const Point& figureCentre_;
-    OnScreenTool& tool_;
-    RandomSource& random_;
     const RadioButton& wavefronts_;
     const RadioButton& pointAndLine_;
     Label& distanceLabel_;
 
-    Canvas& canvas() const { return *picture_.canvas; }
     RulerFigure chosenFigure() const;
 };

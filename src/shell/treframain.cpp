@@ -14,7 +14,7 @@ constexpr int kStartZoom = 10;
 }  // namespace
 
 Treframain::Treframain(Platform& platform, const CanvasFactory& makeCanvas)
-    : MeasureLayer(platform, makeCanvas) {
+    : ExperimentsLayer(platform, makeCanvas) {
     const auto on = [this](void (Treframain::*handler)(Control&)) {
         return [this, handler](Control& sender) { (this->*handler)(sender); };
     };
@@ -57,10 +57,11 @@ void Treframain::FormActivate() {
     form.left = (screen.width - form.width) / 2;
     Panel2.top = (form.clientHeight - Panel2.height) / 2;
     Panel2.left = (form.clientWidth - Panel2.width) / 2;
-    indexgb.visible = edition == Edition::Refraction;
+    const bool refraction = edition == Edition::Refraction;
+    indexgb.visible = refraction;
     resetbtClick(resetbt);
 
-    if (indexgb.visible) {
+    if (refraction) {
         Help1.helpContext = 2000;
         taboptions.left = 8;
         taboptions.pages[0] = "&Lens Properties";
@@ -77,8 +78,8 @@ void Treframain::FormActivate() {
         taboptions.left = 176;
         Concavemirror1Click(Concavemirror1);
     }
-    Experiments1.visible = indexgb.visible;
-    Experiments2.visible = !indexgb.visible;
+    Experiments1.visible = refraction;
+    Experiments2.visible = !refraction;
 
     scalesb.setPosition(kStartZoom);
     if (!ShowGridlines1.checked) {

@@ -4,15 +4,15 @@
 #include <string>
 
 #include "canvas/canvas_factory.h"
-#include "measure/measure_layer.h"
+#include "experiments/experiments_layer.h"
 #include "platform/platform.h"
 #include "shell/information_dialog.h"
 
 // The main window's model: every control of the window (MainWindowControls), with the
-// handlers of each subsystem stacked on them layer by layer, bench at the bottom and
-// measuring on top (see ARCHITECTURE.md). This top layer is the window as a frame: the
+// handlers of each subsystem stacked on them layer by layer, bench at the bottom and the
+// experiments on top (see ARCHITECTURE.md). This top layer is the window as a frame: the
 // edition and the set-up it applies when first shown, and the window's commands.
-class Treframain : public MeasureLayer {
+class Treframain : public ExperimentsLayer {
   public:
     // Creating the window builds its controls, connects every layer's handlers and runs
     // FormCreate, which draws the bench.

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The number of sources and slits, the slit width, the point source, and the torches.
+// The number of sources and slits, the slit width, the point source, and which handles show.
 #include <string>
 
-#include "canvas/screen_geometry.h"
-#include "canvas/torch_icon.h"
 #include "sources/sources_layer.h"
 
 void SourcesLayer::N02Click(Control& sender) {
@@ -39,7 +37,7 @@ void SourcesLayer::N24Click(Control& sender) {
 void SourcesLayer::slitsbChange(Control&) {
     bench.measureStep = 0;
     slb.caption = std::to_string(slitsb.position());
-    drawlensbt.click();
+    drawlensbtClick();
 }
 
 void SourcesLayer::Pointsource1Click(Control&) {
@@ -69,20 +67,7 @@ void SourcesLayer::Pointsource1Click(Control&) {
         ssh2.visible = ssh3.visible = false;
     }
     keepHandlesOffTheBenchWhileMeasuring();
-    drawlensbt.click();
-}
-
-void SourcesLayer::flashlightbtClick() {
-    Canvas& canvas = planeCanvas();
-    for (int i = 1; i <= sourceCount; ++i) {
-        const Shape& source = sourceHandle(i);
-        const Shape& aim = aimHandle(i);
-        const Point lens = lampOnPicture(source, planeim);
-        // The beam points from the source towards its aim, wherever the two lie.
-        const double direction = headingTowards({source.left, source.top}, {aim.left, aim.top});
-        drawTorchIcon(canvas, lens, direction,
-                      TorchLook{!Pointsource1.checked, bench.sourceColour});
-    }
+    drawlensbtClick();
 }
 
 // While measuring no handle lies on the bench, so that every click reaches the tool and

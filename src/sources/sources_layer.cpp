@@ -10,5 +10,4 @@ SourcesLayer::SourcesLayer(const CanvasFactory& makeCanvas) : BenchLayer(makeCan
     }
     slitsb.onChange = [this](Control& sender) { slitsbChange(sender); };
     Pointsource1.onClick = [this](Control& sender) { Pointsource1Click(sender); };
-    flashlightbt.onClick = [this](Control&) { flashlightbtClick(); };
 }

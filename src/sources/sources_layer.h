@@ -4,7 +4,7 @@
 #include "bench/bench_layer.h"
 
 // The sources' layer of the main window: the numbers of sources and slits, the slit
-// width, the point source, which handles show, and the torches.
+// width, the point source, and which handles show.
 class SourcesLayer : public BenchLayer {
   public:
     explicit SourcesLayer(const CanvasFactory& makeCanvas);
@@ -13,7 +13,6 @@ class SourcesLayer : public BenchLayer {
     void N24Click(Control& sender);
     void slitsbChange(Control& sender);
     void Pointsource1Click(Control& sender);
-    void flashlightbtClick();
 
   protected:
     // While measuring no handle lies on the bench; otherwise those of the sources in use.

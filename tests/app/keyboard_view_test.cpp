@@ -231,6 +231,29 @@ TEST(KeyboardPractice, theWindowClosesCleanlyWithTheFocusOnItsPicture) {
     SUCCEED();
 }
 
+TEST(KeyboardPractice, tabStopsOnceInEachGroupOfRadioButtonsAndEachGroupKeepsItsChoice) {
+    PracticeOnScreen practice;
+    practice.focusOn(*practice.widget<QTabWidget>("practicenb").tabBar());
+    QStringList stops;
+    for (QWidget* at = QApplication::focusWidget(); at->objectName() != "Checkbt";
+         at = QApplication::focusWidget()) {
+        if (qobject_cast<QRadioButton*>(at) != nullptr) {
+            stops << at->objectName();
+        }
+        ASSERT_LT(stops.size(), 5) << "Tab never reached the Check button";
+        key(at, Qt::Key_Tab);
+    }
+    // "Find the angle" and "The angle is" are two groups, though one lies inside the other's
+    // page: each is a stop, at its checked button.
+    EXPECT_EQ(stops, QStringList({"linerb", "Ang1rb"}));
+
+    practice.widget<QRadioButton>("Normalrb").click();
+    EXPECT_TRUE(practice.model.Normalrb.checked());
+    EXPECT_TRUE(practice.model.Ang1rb.checked());
+    EXPECT_TRUE(practice.widget<QRadioButton>("Ang1rb").isChecked());
+    EXPECT_FALSE(practice.widget<QRadioButton>("linerb").isChecked());
+}
+
 TEST(KeyboardPractice, theArrowKeysDragTheRaysHandlesAndTheToolClicksOnSpace) {
     PracticeOnScreen practice;
     practice.view.show();  // showing the window opens it on the protractor page

@@ -40,7 +40,7 @@ void dragAimBy(Treframain& w, int dy) {
     drag(w, w.ssh1, 0, dy);
 }
 
-const TracedRay& firstRay(const Treframain& w) {
+const RayPath& firstRay(const Treframain& w) {
     return w.tracedRays.front();
 }
 
@@ -77,7 +77,7 @@ TEST_P(BlockedRay, stopsWhereItFirstMeetsTheDeviceWithNoAngle) {
     w.plotbtClick();
 
     ASSERT_EQ(w.tracedRays.size(), 1u);
-    const TracedRay& ray = firstRay(w);
+    const RayPath& ray = firstRay(w);
     EXPECT_FALSE(ray.incidence);
     EXPECT_EQ(ray.exit.surface, ExitSurface::None);
     EXPECT_EQ(w.ianglelb.caption, kNoAngle);
@@ -121,11 +121,12 @@ TEST(RayEntry, aRayAlongThePlaneFaceOrWithNoLengthDoesNotEnter) {
     w.plotbtClick();
     EXPECT_FALSE(firstRay(w).incidence);
     EXPECT_EQ(w.ianglelb.caption, kNoAngle);
-    // A source on its aim point has no direction to travel.
+    // A source on its aim point has no direction to travel, and nothing meets the device.
     w.dsh1.top = w.ssh1.top;
     w.plotbtClick();
     EXPECT_FALSE(firstRay(w).incidentAngle);
-    EXPECT_EQ(w.ianglelb.caption, kNoAngle);
+    EXPECT_EQ(w.ianglelb.caption, "No angle: the source stands on its aim point.");
+    EXPECT_EQ(w.accessibleName(w.dsh1), "Source 1, it stands on its aim point");
     // An ordinary ray still reads its angle.
     w.dsh1.left = w.ssh1.left - 173;
     w.dsh1.top = w.ssh1.top - 100;
@@ -161,7 +162,7 @@ class LeftExit : public ::testing::TestWithParam<LeftExitCase> {};
 TEST_P(LeftExit, leavesThroughTheLeftSurfaceBySnellsLaw) {
     DenseAir lens(GetParam().source);
     const Treframain& w = lens.w;
-    const TracedRay& ray = firstRay(w);
+    const RayPath& ray = firstRay(w);
     ASSERT_TRUE(ray.incidence);
     ASSERT_EQ(ray.exit.surface, ExitSurface::Left);
     EXPECT_NEAR(ray.exit.point.x, leftSurfaceX(w.bench, ray.exit.point.y), kOnTheSurface);
@@ -204,10 +205,24 @@ TEST(SourcePlacement, aPointSourceReplacedByAZoomStaysLeftOfTheDeviceAndItsAims)
         EXPECT_LT(w.sourceHandle(i).left, w.aimHandle(i).left) << "source " << i;
     }
     // Every ray travels from its source towards its aim, to the right.
-    for (const TracedRay& ray : w.tracedRays) {
+    for (const RayPath& ray : w.tracedRays) {
         ASSERT_TRUE(ray.incidentAngle);
         EXPECT_GT(std::cos(*ray.incidentAngle), 0.0) << "source " << ray.source;
     }
+}
+
+TEST(SourcePlacement, aSourcePushedBackByAZoomStopsWhereADraggedOneStops) {
+    StartedWindowFixture fixture("Spekvale");
+    Treframain& w = fixture.window;
+    w.scalesb.setPosition(7);
+    w.N34.click();
+    w.focus.focus(w.leftcb);
+    w.leftcb.userSelect(1);
+    dragSourceTo(w, {458, 402});
+    w.scalesb.setPosition(11);
+    const int zoomed = w.dsh1.left;
+    drag(w, w.dsh1, 1000, 3);
+    EXPECT_EQ(zoomed, w.dsh1.left);
 }
 
 TEST(SourcePlacement, aPointSourcePushedBackByABulgingSurfaceKeepsItsThreeRaysTogether) {

@@ -77,6 +77,17 @@ TEST(RayMovementPage, enteringItResetsTheHandlesAndStartsSubExerciseZero) {
     EXPECT_EQ(window.proim.cursor, Cursor::Cross);
 }
 
+TEST(RayMovementPage, theTorchIsNamedWithTheRaysAngleAndNeverMinusZero) {
+    RayMovementPage practice;
+    TProfrm& window = practice.window;
+    // At the start the ray runs level, from the torch to the hit point 158 pixels right.
+    EXPECT_EQ(window.accessibleName(window.dsh), "Torch end of the ray, at 0.0 degrees");
+    practice.drag(window.dsh, 0, -20);
+    EXPECT_EQ(window.accessibleName(window.dsh), "Torch end of the ray, at 7.2 degrees");
+    practice.drag(window.dsh, 0, 40);
+    EXPECT_EQ(window.accessibleName(window.dsh), "Torch end of the ray, at -7.2 degrees");
+}
+
 TEST(RayMovementPage, nextRunsTheFourSubExercisesInTurn) {
     RayMovementPage practice;
     TProfrm& window = practice.window;

@@ -5,6 +5,7 @@
 // edition runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/device_outline.h"
 #include "canvas/pixel.h"
 #include "support/checking_canvas.h"
 #include "support/random_user.h"
@@ -91,7 +93,7 @@ class CheckedRandomUser {
         if (readOutDegrees(w.ianglelb.caption) >= 90.0) {
             return "angle of incidence read-out " + w.ianglelb.caption;
         }
-        for (const TracedRay& ray : w.tracedRays) {
+        for (const RayPath& ray : w.tracedRays) {
             const std::string where = " (source " + std::to_string(ray.source) + ", slit " +
                                       std::to_string(ray.slit) + ")";
             if (ray.incidentAngle && !headsFor(*ray.incidentAngle, ray.start, ray.aim)) {
@@ -103,6 +105,14 @@ class CheckedRandomUser {
             if (ray.exit.surface == ExitSurface::Right &&
                 !onDrawnRightArc(w.bench, ray.exit.point)) {
                 return "a ray left through the far half of the right surface" + where;
+            }
+            for (std::size_t k = 0; k < ray.strokes.size(); ++k) {
+                // An internal reflection's stub follows its note, inside the glass.
+                const bool fromInside = k > 0 && ray.strokes[k - 1].kind == StrokeKind::Note;
+                if (ray.strokes[k].kind == StrokeKind::Reflected &&
+                    goesBackThroughItsSurface(w.bench, ray.strokes[k], fromInside)) {
+                    return "a reflected ray is drawn through the surface it turned at" + where;
+                }
             }
             if (!w.domeasurecb.checked() && !hasItsHandles(w, ray.source)) {
                 return "a ray is drawn without its handles" + where;
@@ -116,6 +126,54 @@ class CheckedRandomUser {
         static const std::regex readOut(R"(Angle of Incidence is +(\d+\.\d) Degrees\.)");
         std::smatch match;
         return std::regex_match(caption, match, readOut) ? std::stod(match[1].str()) : -1.0;
+    }
+
+    // How far right of a surface a point lies; rows outside the aperture lie beside none.
+    static std::optional<double> rightOf(const BenchFrame& bench, bool leftSide, Vec2 p) {
+        if (p.y < bench.apertureTop || p.y > bench.apertureBottom) {
+            return std::nullopt;
+        }
+        if (leftSide) {
+            return p.x - leftSurfaceX(bench, p.y);
+        }
+        const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
+        if (!circle) {
+            return p.x - (bench.benchMidX + truncPixel(bench.deviceWidth / 2));
+        }
+        const double d = p.y - circle->centre.y;
+        const double root = std::sqrt(std::max(0.0, circle->radius * circle->radius - d * d));
+        return p.x - (circle->leftHalf ? circle->centre.x - root : circle->centre.x + root);
+    }
+
+    // A ray turned back at a surface stays on the side it came from: no point of the stroke
+    // lies more than a pixel beyond the surface it starts on (its start, a drawn pixel, may
+    // itself lie up to a pixel off the exact surface). Turned back in the air (at the entry,
+    // or by a mirror) it stays left of the left surface; inside the glass, it stays right of
+    // the left surface or left of the right one.
+    static bool goesBackThroughItsSurface(const BenchFrame& bench, const Stroke& stroke,
+                                          bool fromInside) {
+        constexpr double kPixel = 1.0;
+        const auto near = [&](bool leftSide) {
+            const std::optional<double> x = rightOf(bench, leftSide, stroke.from);
+            return x && std::fabs(*x) <= kPixel;
+        };
+        const bool onLeft = near(true);
+        if (!onLeft && !near(false)) {
+            return false;
+        }
+        // Positive beyond the surface, seen from the side the ray is on.
+        const double sign = onLeft != fromInside ? 1.0 : -1.0;
+        const double length = std::hypot(stroke.to.x - stroke.from.x, stroke.to.y - stroke.from.y);
+        for (double along = 1.0; along < length; along += 1.0) {
+            const double t = along / length;
+            const Vec2 p{stroke.from.x + t * (stroke.to.x - stroke.from.x),
+                         stroke.from.y + t * (stroke.to.y - stroke.from.y)};
+            const std::optional<double> x = rightOf(bench, onLeft, p);
+            if (x && sign * *x > kPixel) {
+                return true;
+            }
+        }
+        return false;
     }
 
     static bool headsFor(double direction, Vec2 from, Vec2 to) {
@@ -172,7 +230,7 @@ class CheckedRandomUser {
         rule(w.airlb, R"("Air": [123]\.\d\d)");
         rule(
             w.ianglelb,
-            R"(Angle of Incidence is (0 Degrees|[ \d]\d\.\d Degrees\.)|No angle: the ray meets the device first\.)");
+            R"(Angle of Incidence is (0 Degrees|[ \d]\d\.\d Degrees\.)|No angle: the ray meets the device first\.|No angle: the source stands on its aim point\.)");
         rule(
             w.anslb,
             R"(|Distance =|Distance = \d+\.\d|Angles are|Angles are -?\d+\.\d Degrees or -?\d+\.\d Degrees\.)");

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The nine experiments of the two "&Experiments" menus: each sets up a whole experiment in
 // one click, through the same handlers the user's own clicks run.
-#include "devices/devices_layer.h"
-#include "devices/display_switches.h"
+#include "experiments/display_switches.h"
+#include "experiments/experiments_layer.h"
 
 namespace {
 
@@ -13,29 +13,29 @@ constexpr int kConcaveItem = 2;
 }  // namespace
 
 // Clicks the item only when its check mark differs: its handler toggles the mark and redraws.
-void DevicesLayer::setSwitch(MenuItem& item, bool on) {
+void ExperimentsLayer::setSwitch(MenuItem& item, bool on) {
     if (item.checked != on) {
         item.click();
     }
 }
 
-void DevicesLayer::startExperiment() {
+void ExperimentsLayer::startExperiment() {
     domeasurecb.setChecked(false);
     taboptions.setPageIndex(0);
 }
 
 // One colour, one source with one slit, the bench reset, then the zoom.
-void DevicesLayer::singleSourceThenReset(int zoom) {
+void ExperimentsLayer::singleSourceThenReset(int zoom) {
     Oneclrb.setChecked(true);
     N13.click();
     N14.click();
-    resetbt.click();
+    resetbtClick(resetbt);
     scalesb.setPosition(zoom);
 }
 
 // The bench reset and zoomed first, then the sources, one slit and one colour.
-void DevicesLayer::resetThenSources(int zoom, int sources) {
-    resetbt.click();
+void ExperimentsLayer::resetThenSources(int zoom, int sources) {
+    resetbtClick(resetbt);
     scalesb.setPosition(zoom);
     (sources == 0 ? N02 : N13).click();
     N14.click();
@@ -44,13 +44,13 @@ void DevicesLayer::resetThenSources(int zoom, int sources) {
 
 // Switching the point source off leaves one source; an experiment's own number of sources
 // holds all the same.
-void DevicesLayer::keepSourceCount(int sources) {
+void ExperimentsLayer::keepSourceCount(int sources) {
     if (sourceCount != sources) {
         (sources == 0 ? N02 : N13).click();
     }
 }
 
-void DevicesLayer::applyLensSwitches(const DisplaySwitches& on) {
+void ExperimentsLayer::applyLensSwitches(const DisplaySwitches& on) {
     setSwitch(ShowCenters1, on.centres);
     setSwitch(ShowGridlines1, on.grid);
     setSwitch(ShowLightsource1, on.lightSource);
@@ -62,7 +62,7 @@ void DevicesLayer::applyLensSwitches(const DisplaySwitches& on) {
     setSwitch(Pointsource1, on.pointSource);
 }
 
-void DevicesLayer::applyMirrorSwitches(const DisplaySwitches& on) {
+void ExperimentsLayer::applyMirrorSwitches(const DisplaySwitches& on) {
     setSwitch(ShowLightsource1, on.lightSource);
     setSwitch(Extendray1, on.extendRefracted);
     setSwitch(incidentray1, on.extendIncident);
@@ -76,12 +76,12 @@ void DevicesLayer::applyMirrorSwitches(const DisplaySwitches& on) {
 
 // Setting a kind box by program applies nothing: the kind takes effect when the box loses
 // the focus, which the next focus move in each experiment's steps brings about.
-void DevicesLayer::editKind(ComboBox& box, int itemIndex) {
+void ExperimentsLayer::editKind(ComboBox& box, int itemIndex) {
     focus.focus(box);
     box.itemIndex = itemIndex;
 }
 
-void DevicesLayer::Rectangularprism1Click(Control&) {
+void ExperimentsLayer::Rectangularprism1Click(Control&) {
     startExperiment();
     singleSourceThenReset(30);
     applyLensSwitches({.refraction = true});
@@ -92,7 +92,7 @@ void DevicesLayer::Rectangularprism1Click(Control&) {
     widthsb.setPosition(100);
 }
 
-void DevicesLayer::DoubleConvexLens1Click(Control&) {
+void ExperimentsLayer::DoubleConvexLens1Click(Control&) {
     startExperiment();
     resetThenSources(10, 0);
     applyLensSwitches({});
@@ -106,7 +106,7 @@ void DevicesLayer::DoubleConvexLens1Click(Control&) {
     widthsb.setPosition(5);
 }
 
-void DevicesLayer::DoubleConcaveLens1Click(Control&) {
+void ExperimentsLayer::DoubleConcaveLens1Click(Control&) {
     startExperiment();
     resetThenSources(10, 0);
     applyLensSwitches({});
@@ -120,7 +120,7 @@ void DevicesLayer::DoubleConcaveLens1Click(Control&) {
     widthsb.setPosition(30);
 }
 
-void DevicesLayer::SemiCircularLeft1Click(Control&) {
+void ExperimentsLayer::SemiCircularLeft1Click(Control&) {
     startExperiment();
     resetThenSources(kZoomUnity, 1);
     applyLensSwitches({.principalAxis = true, .normals = true});
@@ -133,7 +133,7 @@ void DevicesLayer::SemiCircularLeft1Click(Control&) {
     plotbtClick();
 }
 
-void DevicesLayer::SemicircularPrismRight1Click(Control&) {
+void ExperimentsLayer::SemicircularPrismRight1Click(Control&) {
     startExperiment();
     resetThenSources(kZoomUnity, 1);
     applyLensSwitches({.principalAxis = true, .normals = true});
@@ -146,7 +146,7 @@ void DevicesLayer::SemicircularPrismRight1Click(Control&) {
     plotbtClick();
 }
 
-void DevicesLayer::CircularLens1Click(Control&) {
+void ExperimentsLayer::CircularLens1Click(Control&) {
     startExperiment();
     resetThenSources(kZoomUnity, 1);
     applyLensSwitches({.principalAxis = true, .normals = true, .refraction = true});
@@ -160,7 +160,7 @@ void DevicesLayer::CircularLens1Click(Control&) {
     plotbtClick();
 }
 
-void DevicesLayer::PlaneMirror1Click(Control&) {
+void ExperimentsLayer::PlaneMirror1Click(Control&) {
     startExperiment();
     singleSourceThenReset(30);
     applyMirrorSwitches({.normals = true, .refraction = true});
@@ -169,7 +169,7 @@ void DevicesLayer::PlaneMirror1Click(Control&) {
     widthsb.setPosition(5);
 }
 
-void DevicesLayer::ConvexMirror1Click(Control&) {
+void ExperimentsLayer::ConvexMirror1Click(Control&) {
     startExperiment();
     singleSourceThenReset(30);
     applyMirrorSwitches({.normals = true, .refraction = true});
@@ -180,7 +180,7 @@ void DevicesLayer::ConvexMirror1Click(Control&) {
 }
 
 // Only the mirror itself: zoom, sources, colours and switches stay as they were.
-void DevicesLayer::Concavemirror1Click(Control&) {
+void ExperimentsLayer::Concavemirror1Click(Control&) {
     startExperiment();
     editKind(leftcb, kConcaveItem);
     focus.focus(lradiussb);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include "bench/device_painter.h"
 #include "canvas/qt_canvas.h"
-#include "devices/device_painter.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "devices/device_painter.h"
+#include "bench/device_painter.h"
 
 #include "canvas/pixel.h"
 
