@@ -126,27 +126,39 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
-    : MouseReportingWidget(parent), look_(look) {
-    resize(kHandleSize, kHandleSize);
-}
+namespace {
 
-void HandleWidget::paintEvent(QPaintEvent*) {
-    // '#' outline, '-' fill, '.' the picture beneath.
+// '#' outline, '-' fill, '.' the picture beneath.
+QImage handlePixels(const HandleLook& look) {
     static constexpr const char* kCircle[] = {".###.", "#---#", "#---#", "#---#", ".###."};
     static constexpr const char* kSquare[] = {"#####", "#---#", "#---#", "#---#", "#####"};
-    const auto& rows = look_.kind == ShapeKind::Circle ? kCircle : kSquare;
-    QPainter painter(this);
+    const auto& rows = look.kind == ShapeKind::Circle ? kCircle : kSquare;
+    QImage pixels(kHandleSize, kHandleSize, QImage::Format_ARGB32_Premultiplied);
+    pixels.fill(Qt::transparent);
     for (int y = 0; y < kHandleSize; ++y) {
         for (int x = 0; x < kHandleSize; ++x) {
             const char cell = rows[y][x];
             if (cell == '#') {
-                painter.fillRect(x, y, 1, 1, look_.outline);
-            } else if (cell == '-' && look_.fill.alpha() != 0) {
-                painter.fillRect(x, y, 1, 1, look_.fill);
+                pixels.setPixelColor(x, y, look.outline);
+            } else if (cell == '-') {
+                pixels.setPixelColor(x, y, look.fill);
             }
         }
     }
+    return pixels;
+}
+
+}  // namespace
+
+HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
+    : MouseReportingWidget(parent), pixels_(handlePixels(look)) {
+    resize(kHandleSize, kHandleSize);
+}
+
+// One image rather than a fill a pixel: a drag repaints every handle over the bench.
+void HandleWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, pixels_);
 }
 
 BevelPanel::BevelPanel(QColor colour, int bevelWidth, int borderWidth, QWidget* parent)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -73,7 +74,8 @@ class HandleWidget : public MouseReportingWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    HandleLook look_;
+    // The handle's 25 pixels, drawn once: a transparent pixel leaves the picture showing.
+    QImage pixels_;
 };
 
 // A panel with a raised outer bevel, a coloured border and a lowered inner bevel.

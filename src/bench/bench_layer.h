@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -18,8 +19,10 @@ class BenchLayer : public MainWindowControls {
     explicit BenchLayer(const CanvasFactory& makeCanvas);
 
     BenchState bench;
-    // The rays of the last trace pass, in drawing order.
+    // The rays of the last trace pass, in drawing order. A pass keeps the rays of the sources
+    // that did not move; they are always what tracing every source afresh gives.
     std::vector<RayPath> tracedRays;
+    std::vector<RayPath> tracedAfresh() const;
 
     // Creation: the bench's state as the window starts, then the first drawing.
     void FormCreate();
@@ -52,12 +55,28 @@ class BenchLayer : public MainWindowControls {
     void placeMiddleHandle(int i);
 
   private:
+    // Each source as the last pass traced and painted it, on the bench it was traced on (its
+    // rays are its share of tracedRays). A source whose handles have not moved, on a bench
+    // traced the same, keeps its rays; one
+    // painted the same as before (one not being dragged) keeps the number under which it is
+    // handed to the canvas, so that the canvas may put back its pixels.
+    struct TracedSource {
+        SourceAim handles;
+        SourcePicture picture;
+        std::uint64_t number = 0;
+    };
     void updateFirstRayColour();
     int slitSpacing() const;
     TraceSetup traceSetup() const;
-    std::vector<SourceAim> sourceAims(int sources);
+    std::vector<const SourcePicture*> traceKeepingUnmovedSources(int sources);
+    void retrace(std::optional<TracedSource>& last, const BenchFrame& frame,
+                 const SourceAim& handles, const std::vector<RayPath>& rays);
     void placeHandlesOnTheRays(int sources);
     std::vector<BenchTrace::HeldLine> heldSourceLines() const;
     std::optional<std::vector<Rect>> centresOfCurvature() const;
     void drawCentreMarker();
+
+    std::vector<std::optional<TracedSource>> lastTraced_;
+    std::optional<TraceSetup> lastSetup_;
+    std::uint64_t lastNumber_ = 0;
 };

@@ -24,6 +24,7 @@ struct OneBased {
         return values[index - 1];
     }
     static constexpr std::size_t size() { return N; }
+    bool operator==(const OneBased&) const = default;
 };
 
 enum SurfaceKind : int { kPlane = 1, kConvex = 2, kConcave = 3 };
@@ -71,6 +72,7 @@ struct BenchFrame {
     double& glassIndex() { return mediumIndex[2]; }
     double airIndex() const { return mediumIndex[1]; }
     double glassIndex() const { return mediumIndex[2]; }
+    bool operator==(const BenchFrame&) const = default;
 };
 
 // The colours the bench is painted and traced in, for the chosen scheme.
@@ -81,6 +83,7 @@ struct BenchColours {
     TColor deviceOutlineColour = colours::lightGrey;
     TColor benchBackColour = colours::cream;
     TColor deviceFillColour = colours::white;
+    bool operator==(const BenchColours&) const = default;
 };
 
 // What the mouse is doing on the bench: a handle held, the measuring tool's phase and

@@ -10,6 +10,7 @@
 struct Vec2 {
     double x = 0.0;
     double y = 0.0;
+    bool operator==(const Vec2&) const = default;
 };
 
 // The point at distance length along direction angle from p, and backward from p.

@@ -8,20 +8,40 @@ void line(Canvas& canvas, Point from, Point to) {
     canvas.lineTo(to.x, to.y);
 }
 
-void paintStroke(Canvas& canvas, const BenchFrame& frame, const Stroke& stroke) {
+void paintStroke(Canvas& canvas, const PaintedStroke& stroke) {
     canvas.pen = stroke.pen;
-    const Point from = benchPixel(frame, stroke.from);
     if (stroke.kind == StrokeKind::Note) {
-        canvas.textOut(from.x, from.y, kInternallyReflected);
+        canvas.textOut(stroke.from.x, stroke.from.y, kInternallyReflected);
         return;
     }
-    line(canvas, from, benchPixel(frame, stroke.to));
+    line(canvas, stroke.from, stroke.to);
+}
+
+// A source's strokes depend on nothing beneath them and set their own pens; the text of an
+// internal reflection is written on the pass's own brush and in its font.
+void paintSource(Canvas& canvas, const SourcePicture& source) {
+    canvas.brush = Brush{};
+    canvas.font = Font{};
+    for (const PaintedStroke& stroke : source.strokes) {
+        paintStroke(canvas, stroke);
+    }
 }
 
 }  // namespace
 
-void paintTrace(Canvas& bench, const Canvas& devicePicture, const BenchFrame& frame,
-                const BenchTrace& trace) {
+SourcePicture sourcePicture(const BenchFrame& frame, const std::vector<RayPath>& rays) {
+    SourcePicture picture;
+    for (const RayPath& ray : rays) {
+        for (const Stroke& stroke : ray.strokes) {
+            picture.strokes.push_back({stroke.kind, benchPixel(frame, stroke.from),
+                                       benchPixel(frame, stroke.to), stroke.pen});
+        }
+        picture.penAfter = ray.penAfter;
+    }
+    return picture;
+}
+
+void paintTrace(Canvas& bench, const Canvas& devicePicture, const BenchTrace& trace) {
     const Rect whole{0, 0, bench.width(), bench.height()};
     bench.copyRect(whole, devicePicture, whole);
     bench.pen = Pen{};
@@ -34,11 +54,19 @@ void paintTrace(Canvas& bench, const Canvas& devicePicture, const BenchFrame& fr
     }
     bench.pen.style = PenStyle::Solid;
 
-    for (const RayPath& ray : trace.rays) {
-        for (const Stroke& stroke : ray.strokes) {
-            paintStroke(bench, frame, stroke);
+    for (std::size_t i = 0; i < trace.sources.size(); ++i) {
+        const SourcePicture& source = *trace.sources[i];
+        if (source.strokes.empty()) {
+            continue;
         }
-        bench.pen = ray.penAfter;
+        if (source.keptAs) {
+            const FigureKey key{
+                FigureKind::Rays, {static_cast<int>(i) + 1, 0}, 0.0, *source.keptAs, Pen{}, whole};
+            bench.drawFigure(key, [&source](Canvas& canvas) { paintSource(canvas, source); });
+        } else {
+            paintSource(bench, source);
+        }
+        bench.pen = source.penAfter;
     }
 
     if (trace.centreMarks) {

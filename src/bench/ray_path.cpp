@@ -443,14 +443,22 @@ RayPath tracedRay(const TraceSetup& setup, const SourceAim& handles, int source,
 
 }  // namespace
 
+std::vector<RayPath> traceSource(const TraceSetup& setup, const SourceAim& handles, int source) {
+    std::vector<RayPath> rays;
+    for (int c = 1; c <= setup.colours.colourCount; ++c) {
+        for (int s = 1; s <= setup.slitCount; ++s) {
+            rays.push_back(tracedRay(setup, handles, source, c, s));
+        }
+    }
+    return rays;
+}
+
 std::vector<RayPath> traceRays(const TraceSetup& setup, std::span<const SourceAim> sources) {
     std::vector<RayPath> rays;
     for (std::size_t i = 0; i < sources.size(); ++i) {
-        for (int c = 1; c <= setup.colours.colourCount; ++c) {
-            for (int s = 1; s <= setup.slitCount; ++s) {
-                rays.push_back(tracedRay(setup, sources[i], static_cast<int>(i) + 1, c, s));
-            }
-        }
+        const std::vector<RayPath> ofSource =
+            traceSource(setup, sources[i], static_cast<int>(i) + 1);
+        rays.insert(rays.end(), ofSource.begin(), ofSource.end());
     }
     return rays;
 }

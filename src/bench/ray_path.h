@@ -29,6 +29,7 @@ struct Stroke {
     Vec2 from;
     Vec2 to;
     Pen pen;
+    bool operator==(const Stroke&) const = default;
 };
 
 // "Internally reflected", written where total internal reflection stops a ray.
@@ -43,6 +44,7 @@ enum class ExitSurface { None, Right, Left, Face };
 struct RayExit {
     ExitSurface surface = ExitSurface::None;
     Vec2 point;  // device frame
+    bool operator==(const RayExit&) const = default;
 };
 
 // One ray of a trace pass, device frame: where it goes, what the read-out reports of it,
@@ -60,13 +62,15 @@ struct RayPath {
     std::vector<Stroke> strokes;
     // The pen the ray leaves behind: the next drawing on the bench starts from it.
     Pen penAfter;
+    bool operator==(const RayPath&) const = default;
 };
 
-// What tracing needs beyond the bench's frame and colours: the switches of the View menu,
-// the lengths the pass draws with, and the slits.
+// Everything tracing reads, by value: the bench's frame and colours, the switches of the
+// View menu, the lengths the pass draws with, and the slits. Equal setups trace equal rays
+// from equal handles, which lets a pass keep the rays of the sources that did not move.
 struct TraceSetup {
-    const BenchFrame& frame;
-    const BenchColours& colours;
+    BenchFrame frame;
+    BenchColours colours;
     bool mirror = false;           // a mirror reflects every ray at its surface
     bool showNormals = false;      // "Show Normal"
     bool extendRay = false;        // "Extend Refracted Ray" / "Extend Reflected Ray"
@@ -77,12 +81,14 @@ struct TraceSetup {
     int widthPosition = 0;         // the width bar's position, for a face reflection's plane exit
     int slitSpacing = 0;           // pixels between neighbouring slits
     int slitCount = 1;
+    bool operator==(const TraceSetup&) const = default;
 };
 
 // A source's handles as the tracer reads them: their centres, bench pixels.
 struct SourceAim {
     Point source;
     Point aim;
+    bool operator==(const SourceAim&) const = default;
 };
 
 // The row (device frame) where slit s of a source aimed at bench row aimRow meets the
@@ -90,7 +96,9 @@ struct SourceAim {
 // along its top or bottom edge.
 int slitRow(const BenchFrame& frame, int aimRow, int slitSpacing, int slit);
 
-// Every ray of every source: source by source, each source's colours, each colour's slits.
+// Every ray of source number `source`: each of its colours, each colour's slits.
+std::vector<RayPath> traceSource(const TraceSetup& setup, const SourceAim& handles, int source);
+// Every ray of every source, source by source.
 std::vector<RayPath> traceRays(const TraceSetup& setup, std::span<const SourceAim> sources);
 
 // One ray at the point where it meets the device's left surface, device frame.

@@ -2,7 +2,9 @@
 // The bench redrawn, top to bottom: the device picture (redraw device), then every ray
 // traced and drawn over a copy of it (redraw rays), the torches at the sources, and the
 // handles put where the rays say.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -82,15 +84,14 @@ void BenchLayer::plotbtClick() {
     }
     const int sources = Pointsource1.checked ? 3 : sourceCount;
     placeHandlesOnTheRays(sources);
-    tracedRays = traceRays(traceSetup(), sourceAims(sources));
-    trace.rays = tracedRays;
+    trace.sources = traceKeepingUnmovedSources(sources);
     trace.centreMarks = centresOfCurvature();
     if (!tracedRays.empty()) {
         ianglelb.caption = readoutOf(tracedRays.front());
     }
 
     Canvas& canvas = planeCanvas();
-    paintTrace(canvas, lensCanvas(), bench, trace);
+    paintTrace(canvas, lensCanvas(), trace);
     canvas.pen.width = 1;
     if (ShowLightsource1.checked) {
         flashlightbtClick();
@@ -126,6 +127,14 @@ int BenchLayer::slitSpacing() const {
 
 TraceSetup BenchLayer::traceSetup() const {
     TraceSetup setup{bench, bench};
+    // What the handlers keep in the frame for themselves, and the tracer never reads, stays
+    // out of it: a drag changes the dragged source's angle with every move.
+    setup.frame.sourceAngle = {};
+    setup.frame.aimHeightRatio = {};
+    setup.frame.handleShapes = {};
+    setup.frame.geometryChanged = false;
+    setup.frame.deviceLeftX = 0;
+    setup.frame.redrawSpeed = 0;
     setup.mirror = mirror();
     setup.showNormals = ShowNormals1.checked;
     setup.extendRay = Extendray1.checked;
@@ -139,12 +148,65 @@ TraceSetup BenchLayer::traceSetup() const {
     return setup;
 }
 
-std::vector<SourceAim> BenchLayer::sourceAims(int sources) {
-    std::vector<SourceAim> aims;
-    for (int i = 1; i <= sources; ++i) {
-        aims.push_back({benchCentre(sourceHandle(i)), benchCentre(aimHandle(i))});
+// Every source's rays into tracedRays, and their pictures: a source whose handles have not
+// moved since the last pass, on a bench traced the same, has the rays it had.
+std::vector<const SourcePicture*> BenchLayer::traceKeepingUnmovedSources(int sources) {
+    const TraceSetup setup = traceSetup();
+    const auto count = static_cast<std::size_t>(sources);
+    const bool sameBench = lastSetup_ && *lastSetup_ == setup && lastTraced_.size() == count;
+    if (!sameBench) {
+        tracedRays.clear();
     }
-    return aims;
+    lastTraced_.resize(count);
+    // Each source has as many rays, one a colour and slit, one source after another.
+    const auto raysPerSource =
+        static_cast<std::size_t>(setup.colours.colourCount * setup.slitCount);
+    std::vector<const SourcePicture*> pictures;
+    for (int i = 1; i <= sources; ++i) {
+        const SourceAim handles{benchCentre(sourceHandle(i)), benchCentre(aimHandle(i))};
+        std::optional<TracedSource>& last = lastTraced_[static_cast<std::size_t>(i - 1)];
+        if (sameBench && last->handles == handles) {
+            last->picture.keptAs = last->number;
+        } else {
+            std::vector<RayPath> rays = traceSource(setup, handles, i);
+            retrace(last, setup.frame, handles, rays);
+            const auto into = sameBench ? tracedRays.begin() +
+                                              static_cast<std::ptrdiff_t>((i - 1) * raysPerSource)
+                                        : tracedRays.end();
+            if (sameBench) {
+                std::move(rays.begin(), rays.end(), into);
+            } else {
+                tracedRays.insert(into, std::make_move_iterator(rays.begin()),
+                                  std::make_move_iterator(rays.end()));
+            }
+        }
+        pictures.push_back(&last->picture);
+    }
+    lastSetup_ = setup;
+    return pictures;
+}
+
+std::vector<RayPath> BenchLayer::tracedAfresh() const {
+    const int sources = static_cast<int>(lastTraced_.size());
+    std::vector<SourceAim> handles;
+    for (int i = 1; i <= sources; ++i) {
+        handles.push_back(
+            {benchCentre(*bench.handleShapes[i]), benchCentre(*bench.handleShapes[i + 3])});
+    }
+    return traceRays(traceSetup(), handles);
+}
+
+// A source traced anew is handed to the canvas under its old number only if it is painted
+// exactly as before.
+void BenchLayer::retrace(std::optional<TracedSource>& last, const BenchFrame& frame,
+                         const SourceAim& handles, const std::vector<RayPath>& rays) {
+    SourcePicture picture = sourcePicture(frame, rays);
+    if (last && last->picture.strokes == picture.strokes) {
+        picture.keptAs = last->number;
+        last = TracedSource{handles, std::move(picture), last->number};
+    } else {
+        last = TracedSource{handles, std::move(picture), ++lastNumber_};
+    }
 }
 
 // Each aim handle goes in front of the point where its first slit's ray meets the left

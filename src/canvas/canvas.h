@@ -52,7 +52,7 @@ struct Rect {
 };
 
 // The figures that drawing code hands over whole, so that a canvas may keep their pixels.
-enum class FigureKind { Torch };
+enum class FigureKind { Torch, Rays };
 
 // Everything that decides a figure's pixels besides the canvas's size: which figure, where,
 // turned how far, the figure's own choices (look, colours) packed in `variant`, the pen it

@@ -2,6 +2,7 @@
 #include "canvas/figure_stamps.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -22,12 +23,15 @@ Stamp Stamp::ofAgreement(const QImage& overFirst, const QImage& overSecond, cons
                 ++x;
                 continue;
             }
-            Run run{x, y, 0, stamp.colours_.size()};
+            const int start = x;
+            Run run{static_cast<std::size_t>(y) * static_cast<std::size_t>(overSecond.width()) +
+                        static_cast<std::size_t>(x),
+                    0};
             while (x < box.right && first[x - box.left] == second[x]) {
                 stamp.colours_.push_back(second[x]);
                 ++x;
             }
-            run.length = x - run.x;
+            run.length = x - start;
             stamp.runs_.push_back(run);
         }
     }
@@ -35,10 +39,14 @@ Stamp Stamp::ofAgreement(const QImage& overFirst, const QImage& overSecond, cons
 }
 
 void Stamp::applyTo(QImage& image) const {
+    assert(image.bytesPerLine() == image.width() * static_cast<qsizetype>(sizeof(QRgb)));
+    auto* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const QRgb* colour = colours_.data();
     for (const Run& run : runs_) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(run.y));
-        const auto from = colours_.begin() + static_cast<std::ptrdiff_t>(run.firstColour);
-        std::copy(from, from + run.length, row + run.x);
+        QRgb* to = pixels + run.offset;
+        for (int i = 0; i < run.length; ++i) {
+            to[i] = *colour++;
+        }
     }
 }
 

@@ -21,11 +21,12 @@ class Stamp {
     void applyTo(QImage& image) const;
 
   private:
+    // A run's place counts pixels from the picture's first: an RGB32 image has no padding
+    // between its rows, so putting a stamp back is one store a pixel. The runs' colours lie
+    // one after another in `colours_`, in the runs' order.
     struct Run {
-        int x = 0;
-        int y = 0;
+        std::size_t offset = 0;
         int length = 0;
-        std::size_t firstColour = 0;
     };
     std::vector<Run> runs_;
     std::vector<QRgb> colours_;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -57,6 +60,48 @@ TEST(MainWindowView, handlesSitWhereTheModelPutsThem) {
     ASSERT_NE(centre, nullptr);
     EXPECT_EQ(centre->geometry(), QRect(window.model.centerg.left, window.model.centerg.top, 5, 5));
     EXPECT_EQ(window.view.benchPicture()->geometry(), QRect(14, 14, 769, 344));
+}
+
+// '#' outline, '-' fill, '.' the bench picture showing through.
+TEST(MainWindowView, eachHandleShowsItsOutlineAndFillOverTheBench) {
+    ShownMainWindow window("Lumivex");
+    Treframain& m = window.model;
+    struct Look {
+        const Shape* handle;
+        std::array<const char*, 5> rows;
+        QRgb outline;
+        std::optional<QRgb> fill;  // none: the picture shows through
+    };
+    const Look looks[] = {
+        {&m.dsh1, {".###.", "#---#", "#---#", "#---#", ".###."}, qRgb(0, 0, 0), qRgb(255, 255, 0)},
+        {&m.ssh1, {".###.", "#---#", "#---#", "#---#", ".###."}, qRgb(0, 0, 0), std::nullopt},
+        {&m.mid1,
+         {"#####", "#---#", "#---#", "#---#", "#####"},
+         qRgb(0, 0, 0),
+         qRgb(255, 255, 255)},
+        {&m.centerg,
+         {"#####", "#---#", "#---#", "#---#", "#####"},
+         qRgb(255, 0, 0),
+         qRgb(255, 255, 255)},
+    };
+    QWidget* panel = window.view.benchPicture()->parentWidget();
+    const QImage shown = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage bench = window.benchImage();
+    const QPoint picture = window.view.benchPicture()->pos();
+    for (const Look& look : looks) {
+        const QPoint corner = window.view.handleFor(*look.handle)->pos();
+        for (int y = 0; y < 5; ++y) {
+            for (int x = 0; x < 5; ++x) {
+                const QPoint at = corner + QPoint(x, y);
+                const char cell = look.rows[static_cast<std::size_t>(y)][x];
+                const QRgb beneath = bench.pixel(at - picture);
+                const QRgb expected = cell == '#'
+                                          ? look.outline
+                                          : (cell == '-' ? look.fill.value_or(beneath) : beneath);
+                EXPECT_EQ(shown.pixel(at), expected) << look.rows[0] << " at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(MainWindowView, theExitItemAsksThePlatformToClose) {

@@ -69,6 +69,9 @@ class CheckedRandomUser {
                 return "ill-formed caption \"" + rule.control->caption + "\"";
             }
         }
+        if (w.tracedRays != w.tracedAfresh()) {
+            return "the rays kept from the last pass are not what tracing afresh gives";
+        }
         if (const std::string ray = unsoundRay(w); !ray.empty()) {
             return ray;
         }
