@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <optional>
 
@@ -456,9 +457,9 @@ std::vector<RayPath> traceSource(const TraceSetup& setup, const SourceAim& handl
 std::vector<RayPath> traceRays(const TraceSetup& setup, std::span<const SourceAim> sources) {
     std::vector<RayPath> rays;
     for (std::size_t i = 0; i < sources.size(); ++i) {
-        const std::vector<RayPath> ofSource =
-            traceSource(setup, sources[i], static_cast<int>(i) + 1);
-        rays.insert(rays.end(), ofSource.begin(), ofSource.end());
+        std::vector<RayPath> ofSource = traceSource(setup, sources[i], static_cast<int>(i) + 1);
+        rays.insert(rays.end(), std::make_move_iterator(ofSource.begin()),
+                    std::make_move_iterator(ofSource.end()));
     }
     return rays;
 }

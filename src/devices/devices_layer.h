@@ -17,5 +17,4 @@ class DevicesLayer : public SourcesLayer {
 
   private:
     void setDevice(Edition device);
-    void keepSourcesClearOfTheDevice();
 };

@@ -26,19 +26,9 @@ void DevicesLayer::lradiussbChange(Control& sender) {
         bench.surfaceCentreDist[side] = radius;
     }
 
+    // The redraw re-places every source after the change of geometry, and stops one that
+    // the surface now bulges over at its clearance from the device.
     drawlensbtClick();
-    keepSourcesClearOfTheDevice();
-}
-
-// A surface that now bulges over a source pushes the source back in front of it.
-void DevicesLayer::keepSourcesClearOfTheDevice() {
-    for (int i = 1; i <= sourceCount; ++i) {
-        keepLeftOfTheDevice(sourceHandle(i));
-    }
-    // A point source's three rays go on leaving from its one lamp.
-    if (Pointsource1.checked) {
-        gatherOnSourceOne();
-    }
 }
 
 void DevicesLayer::widthsbChange(Control&) {
