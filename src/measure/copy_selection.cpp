@@ -11,9 +11,10 @@ void MeasureLayer::Enablecopyselect1Click(Control&) {
 }
 
 // A selection starts only under the default cursor: the cross cursor means the measuring
-// tool owns the clicks, and both use markX and markY.
+// tool owns the clicks, and both use markX and markY. Measure switched on owns them at
+// once, before the mouse has moved and the cross shows.
 void MeasureLayer::planeimMouseDown(MouseButton, int x, int y) {
-    if (!Enablecopyselect1.checked || planeim.cursor != Cursor::Arrow) {
+    if (!Enablecopyselect1.checked || domeasurecb.checked() || planeim.cursor != Cursor::Arrow) {
         return;
     }
     bench.selectDragging = true;

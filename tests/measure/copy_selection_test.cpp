@@ -134,6 +134,18 @@ TEST(CopySelection, underTheMeasuringCrossNoSelectionStarts) {
     EXPECT_EQ(fixture.platform.clipboardCount, 0);
 }
 
+// Switched on, Measure takes the bench's clicks at once, before the mouse has moved and
+// the cross shows.
+TEST(CopySelection, whileMeasuringNoSelectionStartsEvenBeforeTheCrossShows) {
+    SelectingWindow fixture;
+    Treframain& w = fixture.window;
+    w.domeasurecb.setChecked(true);
+    ASSERT_EQ(w.planeim.cursor, Cursor::Arrow);
+    fixture.drag({300, 200}, {100, 50});
+    EXPECT_FALSE(w.copyshape.visible);
+    EXPECT_EQ(fixture.platform.clipboardCount, 0);
+}
+
 TEST(CopySelection, theDragStepAnswersWhetherItMovedTheFrame) {
     SelectingWindow fixture;
     Treframain& w = fixture.window;
