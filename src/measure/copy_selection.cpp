@@ -14,6 +14,14 @@ void MeasureLayer::Enablecopyselect1Click(Control&) {
 // tool owns the clicks, and both use markX and markY. Measure switched on owns them at
 // once, before the mouse has moved and the cross shows.
 void MeasureLayer::planeimMouseDown(MouseButton, int x, int y) {
+    if (domeasurecb.checked() && bench.measureStep == 0) {
+        // The click that fixes the tool's origin fixes it where it is pressed, as a move
+        // there would have put it, also when no move came first (a key on the bench).
+        bench.markX = x;
+        bench.markY = y;
+        bench.armX = x + 20;
+        bench.armY = y;
+    }
     if (!Enablecopyselect1.checked || domeasurecb.checked() || planeim.cursor != Cursor::Arrow) {
         return;
     }

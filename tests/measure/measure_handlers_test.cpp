@@ -166,6 +166,19 @@ TEST(BenchRuler, followsTheMouseThenTurnsAboutItsZeroAndReadsTheDistance) {
     EXPECT_EQ(w.bench.measureStep, 0);
 }
 
+// Without a move first (Enter on the bench), the click fixes the origin where it is
+// pressed, not where the tool was last carried or a copy selection last ended.
+TEST(BenchRuler, aClickWithoutAMoveFixesTheOriginWhereItIsPressed) {
+    Measuring fixture;
+    Treframain& w = fixture.w;
+    fixture.startMeasuring(false);
+    fixture.moveTo(50, 50);
+    w.planeimMouseDown(MouseButton::Left, 200, 100);
+    w.planeimMouseUp(MouseButton::Left, 200, 100);
+    fixture.moveTo(372, 100);
+    EXPECT_EQ(w.anslb.caption, "Distance = 10.0");
+}
+
 TEST(BenchProtractor, readsTheAngleBetweenItsArmsAndItsSupplement) {
     Measuring fixture;
     Treframain& w = fixture.w;
