@@ -105,7 +105,7 @@ void sourceHandleDragStepOnScreen(benchmark::State& state) {
         view.benchPicture()->repaint();
         step = -step;
     }
-    if (!window.bench.handleDragging) {
+    if (!window.bench.handleHeld) {
         state.SkipWithError("the press did not reach the handle");
     }
 }

@@ -43,7 +43,8 @@ inline constexpr double kRadiusPositionsPerUnit = 10.0;
 inline constexpr int kApertureMargin = 10;
 
 // The geometry and optics of the bench: everything the tracer and the device drawing
-// compute from.
+// compute from, and nothing else, so that two frames compare equal exactly when they trace
+// alike.
 struct BenchFrame {
     int benchMidX = 0;
     int benchMidY = 0;
@@ -59,14 +60,7 @@ struct BenchFrame {
     OneBased<double, 2> surfaceCentreDist{};
     // Air (1) and glass (2) side by side, so that the index sliders address them by Tag.
     OneBased<double, 2> mediumIndex{{1.0, 1.5}};
-    int deviceLeftX = 0;
-    int redrawSpeed = 15;  // pixels between the outline's vertices
     OneBased<int, 5> slitOffset{{0, -1, 1, -2, 2}};
-    OneBased<double, 3> sourceAngle{};
-    OneBased<double, 3> aimHeightRatio{};
-    // 1..3 source handles, 4..6 aim handles, 7..9 middle handles.
-    OneBased<Shape*, 9> handleShapes{};
-    bool geometryChanged = false;
 
     double& airIndex() { return mediumIndex[1]; }
     double& glassIndex() { return mediumIndex[2]; }
@@ -86,24 +80,27 @@ struct BenchColours {
     bool operator==(const BenchColours&) const = default;
 };
 
-// What the mouse is doing on the bench: a handle held, the measuring tool's phase and
-// points, a copy selection being dragged.
-struct BenchInteraction {
-    bool handleDragging = false;
-    int measureStep = 0;
-    bool selectDragging = false;
-    int markX = 0;
-    int markY = 0;
-    int dragX = 0;
-    int dragY = 0;
-    int armX = 0;
-    int armY = 0;
-    double measureFirstAngle = 0.0;
+// Where the sources point and stand, which the handlers keep for the bench between redraws.
+struct BenchHandles {
+    // 1..3 source handles, 4..6 aim handles, 7..9 middle handles.
+    OneBased<Shape*, 9> handleShapes{};
+    // Each source's direction towards its aim (radians, y down), kept so that the source
+    // can be re-placed behind its aim after a change of geometry.
+    OneBased<double, 3> sourceAngle{};
+    // Each aim's height on the device as a share of the aperture, kept so that a zoom can
+    // put it back at the same height.
+    OneBased<double, 3> aimHeightRatio{};
+    // The geometry changed since the last trace, which re-places every source.
+    bool geometryChanged = false;
+    // The leftmost x of the device as last drawn: the sources stay left of it.
+    int deviceLeftX = 0;
+    // Pixels between the outline's vertices ("Redraw Speed").
+    int redrawSpeed = 15;
 };
 
 // The main window's shared bench state, as the window holds it; each operation takes the
 // part it needs.
-struct BenchState : BenchFrame, BenchColours, BenchInteraction {};
+struct BenchState : BenchFrame, BenchColours, BenchHandles {};
 
 // The bench as the window creates it for a picture of this size, before the edition's
 // set-up: zoom 1, two convex surfaces through the aperture ends with the radii the radius

@@ -7,12 +7,18 @@ namespace {
 
 constexpr int kMirrorTick = 5;
 
+// A redraw speed below one pixel would never reach the bottom row.
+int outlineStep(const DeviceDrawing& drawing) {
+    return drawing.redrawSpeed > 0 ? drawing.redrawSpeed : 1;
+}
+
 // The device's geometry for one repaint, in bench pixels.
 struct Outline {
     const BenchFrame& bench;
     int xLeft;   // base line of the left surface
     int xRight;  // base line of the right surface
     int dy;      // the device frame's rows are drawn this far down
+    int step;    // rows between the outline's vertices
 
     int leftSurfaceX(int y) const {
         switch (bench.surfaceKind[kLeftSide]) {
@@ -46,11 +52,6 @@ struct Outline {
     }
 };
 
-// A redraw speed below one pixel would never reach the bottom row.
-int outlineStep(const BenchFrame& bench) {
-    return bench.redrawSpeed > 0 ? bench.redrawSpeed : 1;
-}
-
 void paintGrid(Canvas& canvas, const BenchFrame& bench, int centreY) {
     canvas.pen.color = colours::grey;
     canvas.pen.style = PenStyle::Dot;
@@ -70,7 +71,7 @@ void paintLeftSurface(Canvas& canvas, const Outline& outline, bool mirror) {
     if (mirror) {
         canvas.moveTo(outline.leftSurfaceX(bench.apertureTop), bench.apertureTop + outline.dy);
     }
-    for (int y = bench.apertureTop; y < bench.apertureBottom; y += outlineStep(bench)) {
+    for (int y = bench.apertureTop; y < bench.apertureBottom; y += outline.step) {
         const int x = outline.leftSurfaceX(y);
         canvas.lineTo(x, y + outline.dy);
         if (mirror) {
@@ -84,7 +85,7 @@ void paintLeftSurface(Canvas& canvas, const Outline& outline, bool mirror) {
 // Up the right surface, starting with the bottom edge and closing the top edge.
 void paintRightSurface(Canvas& canvas, const Outline& outline, Point centre) {
     const BenchFrame& bench = outline.bench;
-    for (int y = bench.apertureBottom; y > bench.apertureTop; y -= outlineStep(bench)) {
+    for (int y = bench.apertureBottom; y > bench.apertureTop; y -= outline.step) {
         canvas.lineTo(outline.rightSurfaceX(y), y + outline.dy);
     }
     canvas.lineTo(outline.rightSurfaceX(bench.apertureTop), bench.apertureTop + outline.dy);
@@ -106,7 +107,7 @@ int paintDevice(Canvas& canvas, const BenchFrame& bench, const DeviceDrawing& dr
     const int half = truncPixel(width / 2);
     const Point centre = drawing.deviceCentre;
     const int dy = centre.y - bench.benchMidY;
-    const Outline outline{bench, centre.x - half, centre.x + half, dy};
+    const Outline outline{bench, centre.x - half, centre.x + half, dy, outlineStep(drawing)};
 
     canvas.brush = {drawing.colours.back, BrushStyle::Solid};
     canvas.pen = {drawing.colours.back, 1, PenStyle::Solid};

@@ -25,6 +25,7 @@ struct DeviceDrawing {
     bool showGrid = true;
     bool showAxis = true;
     SchemeColours colours{};
+    int redrawSpeed = 15;  // pixels between the outline's vertices
 };
 
 // Repaints the whole device picture (background, grid, device outline and fill, principal

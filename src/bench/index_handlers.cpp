@@ -24,7 +24,7 @@ void BenchLayer::airindexChange(Control& sender) {
     } else {
         glasslb.caption = "\"Glass\": " + indexText(slider.position());
     }
-    bench.measureStep = 0;
+    mouseMode().abandon();
     plotbtClick();
 }
 

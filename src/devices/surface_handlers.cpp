@@ -6,7 +6,7 @@
 
 void DevicesLayer::lradiussbChange(Control& sender) {
     const int side = carriedValue(sender);
-    bench.measureStep = 0;
+    mouseMode().abandon();
     bench.geometryChanged = true;
     if (&sender == &lradiussb || &sender == &rradiussb) {
         const int position = static_cast<ScrollBar&>(sender).position();
@@ -32,7 +32,7 @@ void DevicesLayer::lradiussbChange(Control& sender) {
 }
 
 void DevicesLayer::widthsbChange(Control&) {
-    bench.measureStep = 0;
+    mouseMode().abandon();
     bench.deviceWidth = widthsb.position() * bench.zoomFactor;
     llb.caption = std::to_string(widthsb.position());
     bench.geometryChanged = true;

@@ -38,7 +38,7 @@ void InteractionLayer::On1Click(Control& sender) {
     resizeBench(Panel1.height - 2 * planeim.top);
     // Only the picture grows: the bench's midline, radius unit and aperture stay those of
     // the 344-pixel bench, and the device moves to the new middle.
-    moveDevice(0, planeim.top + planeim.height / 2 - centerg.top);
+    bench.moveDevice(0, planeim.top + planeim.height / 2 - centerg.top);
     drawlensbtClick();
 }
 

@@ -31,7 +31,7 @@ std::string InteractionLayer::accessibleName(const Shape& handle) const {
     const std::string source = std::to_string(which.source);
     switch (which.role) {
         case HandleRole::Source:
-            for (const RayPath& ray : tracedRays) {
+            for (const RayPath& ray : bench.tracedRays) {
                 if (ray.source == which.source && ray.colour == 1 && ray.slit == 1) {
                     return "Source " + source + rayDescription(ray);
                 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "interaction/interaction_layer.h"
 
-InteractionLayer::InteractionLayer(const CanvasFactory& makeCanvas) : DevicesLayer(makeCanvas) {
+InteractionLayer::InteractionLayer(const CanvasFactory& makeCanvas)
+    : DevicesLayer(makeCanvas), draggingHandles_(*this) {
+    setMouseMode(draggingHandles_);
     for (MenuItem* item : {&ShowCenters1, &ShowRefraction1, &ShowPrincipalaxis1, &ShowLightsource1,
                            &ShowNormals1, &Extendray1, &incidentray1, &ShowGridlines1}) {
         item->onClick = [this](Control& sender) { ShowCenters1Click(sender); };

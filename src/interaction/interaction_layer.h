@@ -4,6 +4,7 @@
 #include <string>
 
 #include "devices/devices_layer.h"
+#include "interaction/handle_dragging.h"
 
 // The interaction layer of the main window: dragging the handles, zoom and Reset, the View
 // switches, the redraw speed, Auto Hide and the options group's hints.
@@ -17,6 +18,8 @@ class InteractionLayer : public DevicesLayer {
     void mid1MouseMove(Shape& sender, int x, int y);
     void centergMouseMove(Shape& sender, int x, int y);
     void dsh1MouseUp(Shape& sender, MouseButton button, int x, int y);
+    // The move handlers above are one: what a move does is decided by the handle grabbed.
+    void handleMouseMove(Shape& handle, int x, int y);
     void scalesbChange(Control& sender);
     void rdbtClick();
     void resetbtClick(Control& sender);
@@ -38,12 +41,11 @@ class InteractionLayer : public DevicesLayer {
     // With Auto Hide on, the options group slides away while the mouse is on the bench.
     void slideOptionsGroupAway();
 
+    // The bench's mouse while neither measuring nor copy-selecting; a copy selection hands
+    // it the handles.
+    DraggingHandles draggingHandles_;
+
   private:
-    int clampedAimTop(int top) const;
-    int leftFaceLeft(int aimTop) const;
-    void settleDraggedAim(int source);
-    void updateSourceAngle(int source);
-    void moveDevice(int dx, int dy);
     int shownOptionsTop() const;
     void resizeBench(int height);
 };

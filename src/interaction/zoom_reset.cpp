@@ -13,7 +13,7 @@ constexpr int kResetSourceLeft = 80;
 }  // namespace
 
 void InteractionLayer::scalesbChange(Control&) {
-    bench.measureStep = 0;
+    mouseMode().abandon();
     // The percentage is of the bar's maximum, not the magnification: 10 reads 25%.
     zoomlb.caption =
         "Zoom: " + std::to_string(truncPixel(scalesb.position() * 100.0 / scalesb.max)) + "%";

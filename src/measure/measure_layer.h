@@ -3,6 +3,8 @@
 
 #include "controls/key_pointer.h"
 #include "interaction/interaction_layer.h"
+#include "measure/copy_selecting.h"
+#include "measure/measuring_mode.h"
 #include "platform/platform.h"
 
 #include <optional>
@@ -21,11 +23,6 @@ class MeasureLayer : public InteractionLayer {
     void planeimMouseDown(MouseButton button, int x, int y);
     void planeimMouseUp(MouseButton button, int x, int y);
     void Enablecopyselect1Click(Control& sender);
-    // The copy selection's share of the bench's mouse handlers: while a selection is dragged
-    // under the default cursor the frame follows the mouse (the answer says whether it did);
-    // finishing copies the framed part of the bench picture to the clipboard.
-    bool dragCopySelection(int x, int y);
-    void finishCopySelection();
 
     // Measuring from the keyboard, on the bench picture while Measure is on: Home puts a
     // pointer on the point of the handle that last had the focus (the device centre before
@@ -40,14 +37,16 @@ class MeasureLayer : public InteractionLayer {
     // to assistive technology; none where the hint stays as it was.
     std::optional<std::string> benchHint() const;
 
+    // The bench's mouse while Measure is on, and while copying is enabled and it is off.
+    MeasuringMode measuring;
+    CopySelecting copySelecting;
+
   protected:
     Platform& platform_;
 
   private:
     const Shape* lastFocusedHandle_ = nullptr;
     Point pointerStart() const;
-    bool angleMode() const { return measureMode == MeasureMode::Angle; }
-    void showBenchHint();
-    void measureAt(int x, int y);
-    void measureAngleAt(int x, int y);
+    // The Measure box, then "Enable Copy Select", choose what the bench's mouse does.
+    void chooseMouseMode();
 };

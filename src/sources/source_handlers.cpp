@@ -35,7 +35,7 @@ void SourcesLayer::N24Click(Control& sender) {
 }
 
 void SourcesLayer::slitsbChange(Control&) {
-    bench.measureStep = 0;
+    mouseMode().abandon();
     slb.caption = std::to_string(slitsb.position());
     drawlensbtClick();
 }
@@ -81,13 +81,5 @@ void SourcesLayer::showHandlesForMeasuring(bool measuring) {
         aimHandle(i).visible = !measuring && inUse;
         sourceHandle(i).visible = !measuring && inUse && (i == 1 || !Pointsource1.checked);
         middleHandle(i).visible = !measuring && inUse && !Pointsource1.checked;
-    }
-}
-
-// A point source's three rays leave from source 1.
-void SourcesLayer::gatherOnSourceOne() {
-    for (int i = 2; i <= 3; ++i) {
-        sourceHandle(i).top = dsh1.top;
-        sourceHandle(i).left = dsh1.left;
     }
 }

@@ -18,6 +18,4 @@ class SourcesLayer : public BenchLayer {
     // While measuring no handle lies on the bench; otherwise those of the sources in use.
     void showHandlesForMeasuring(bool measuring);
     void keepHandlesOffTheBenchWhileMeasuring();
-    // A point source's three rays leave from source 1.
-    void gatherOnSourceOne();
 };

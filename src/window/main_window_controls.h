@@ -5,6 +5,7 @@
 
 #include "canvas/canvas_factory.h"
 #include "controls/controls.h"
+#include "window/bench_settings.h"
 #include "window/choices.h"
 
 // Every control of the main window as its layout places it, and what its menus and
@@ -81,7 +82,7 @@ class MainWindowControls {
     RadioButton Oneclrb, threeclrb;
 
     // --- The window's operations, as buttons that are never shown ------------------------
-    // A layer reaches an operation of a layer above it by clicking its button.
+    // Each layer connects the buttons of its own operations; no layer presses one.
     Button plotbt;        // redraw rays
     Button drawlensbt;    // redraw the device, then the rays
     Button flashlightbt;  // draw the light sources
@@ -95,6 +96,8 @@ class MainWindowControls {
     MeasureMode measureMode = MeasureMode::Length;
     bool autoHide = false;
     bool mirror() const { return edition == Edition::Reflection; }
+    // What the controls say about how the bench is drawn and traced.
+    BenchSettings benchSettings() const;
 
     Canvas& planeCanvas() { return *planeim.canvas; }
     Canvas& lensCanvas() { return *lensim.canvas; }

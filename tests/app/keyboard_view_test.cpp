@@ -143,7 +143,7 @@ TEST(KeyboardBench, aLengthIsReadWithTheKeysAlone) {
     key(bench, Qt::Key_Left, Qt::NoModifier, 3);
     key(bench, Qt::Key_Return);
     EXPECT_EQ(m.anslb.caption, "Distance = 10.0");
-    EXPECT_EQ(m.bench.measureStep, 2);
+    EXPECT_EQ(m.measuring.phase(), 2);
 }
 
 TEST(KeyboardBench, handlesAreNamedAndDescribedAndTheNamesFollowTheRay) {

@@ -148,9 +148,10 @@ TEST(DevicePicture, theAxisIsDrawnAfterTheFillAndSwitchesOff) {
 TEST(DevicePicture, aSlowerRedrawSpeedDrawsCurvesWithFewerLongerSegments) {
     BenchState bench = createdBench();
     const auto outlineLines = [&](int speed) {
-        bench.redrawSpeed = speed;
+        DeviceDrawing drawing = drawingAt(5, false);
+        drawing.redrawSpeed = speed;
         RecordingCanvas canvas(769, 344);
-        paintDevice(canvas, bench, drawingAt(5, false));
+        paintDevice(canvas, bench, drawing);
         return canvas.linesIn(kLightGrey).size();
     };
     EXPECT_LT(outlineLines(30), outlineLines(15));

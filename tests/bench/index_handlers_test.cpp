@@ -28,10 +28,10 @@ TEST(IndexSliders, captionsShowTwoDecimalsAndTheIndexFollows) {
 
 TEST(IndexSliders, movingOneAbandonsAHalfFinishedMeasurementAndRetraces) {
     MainWindowFixture fixture;
-    fixture.window.bench.measureStep = 2;
+    measureUnderWay(fixture.window, 2);
     fixture.bench().clear();
     fixture.window.airindex.setPosition(130);
-    EXPECT_EQ(fixture.window.bench.measureStep, 0);
+    EXPECT_EQ(fixture.window.measuring.phase(), 0);
     EXPECT_FALSE(fixture.bench().calls.empty());
 }
 

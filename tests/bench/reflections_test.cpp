@@ -152,7 +152,7 @@ TEST(Reflection, theMirrorEditionsSteepConcaveCaseTurnsTwiceAndReadsItsFirstInci
     const Point at = w.benchCentre(w.dsh1);
     drag(w.dsh1, 320 - at.x + 3, 20 - at.y + 3);
 
-    const RayPath& ray = w.tracedRays.at(0);
+    const RayPath& ray = w.bench.tracedRays.at(0);
     EXPECT_EQ(w.ianglelb.caption, "Angle of Incidence is 63.7 Degrees.");
     EXPECT_GE(reflectedStrokes(ray).size(), 2u);
     expectTheLawOfReflection(w.bench, ray, "Spekvale's steep concave case");

@@ -41,7 +41,7 @@ void dragAimBy(Treframain& w, int dy) {
 }
 
 const RayPath& firstRay(const Treframain& w) {
-    return w.tracedRays.front();
+    return w.bench.tracedRays.front();
 }
 
 // The device-frame point drawn at a bench pixel.
@@ -76,7 +76,7 @@ TEST_P(BlockedRay, stopsWhereItFirstMeetsTheDeviceWithNoAngle) {
     fixture.bench().clear();
     w.plotbtClick();
 
-    ASSERT_EQ(w.tracedRays.size(), 1u);
+    ASSERT_EQ(w.bench.tracedRays.size(), 1u);
     const RayPath& ray = firstRay(w);
     EXPECT_FALSE(ray.incidence);
     EXPECT_EQ(ray.exit.surface, ExitSurface::None);
@@ -199,13 +199,13 @@ TEST(SourcePlacement, aPointSourceReplacedByAZoomStaysLeftOfTheDeviceAndItsAims)
     w.Pointsource1.click();
     drag(w, w.dsh1, 1000, -120);
     w.scalesb.setPosition(40);
-    ASSERT_EQ(w.tracedRays.size(), 3u);
+    ASSERT_EQ(w.bench.tracedRays.size(), 3u);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_LT(w.sourceHandle(i).left, w.bench.deviceLeftX) << "source " << i;
         EXPECT_LT(w.sourceHandle(i).left, w.aimHandle(i).left) << "source " << i;
     }
     // Every ray travels from its source towards its aim, to the right.
-    for (const RayPath& ray : w.tracedRays) {
+    for (const RayPath& ray : w.bench.tracedRays) {
         ASSERT_TRUE(ray.incidentAngle);
         EXPECT_GT(std::cos(*ray.incidentAngle), 0.0) << "source " << ray.source;
     }
@@ -262,7 +262,7 @@ TEST(Experiments, theDoubleLensesShowNoSourceEvenAfterThePointSource) {
         (w.*experiment).click();
         EXPECT_FALSE(w.Pointsource1.checked);
         EXPECT_EQ(w.sourceCount, 0);
-        EXPECT_TRUE(w.tracedRays.empty());
+        EXPECT_TRUE(w.bench.tracedRays.empty());
         fixture.bench().clear();
         w.plotbtClick();
         EXPECT_TRUE(fixture.bench().callsOf(DrawOp::Polygon).empty());  // no torch

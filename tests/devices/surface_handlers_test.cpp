@@ -66,11 +66,11 @@ TEST(SurfaceKind, withNoSourcesNoHandleMoves) {
 TEST(DeviceWidth, theLabelShowsTheBarAndTheDrawnWidthIsZoomed) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
-    w.bench.measureStep = 2;
+    measureUnderWay(w, 2);
     w.widthsb.setPosition(48);  // at zoom 10/12
     EXPECT_EQ(w.llb.caption, "48");
     EXPECT_DOUBLE_EQ(w.bench.deviceWidth, 40.0);
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
 }
 
 }  // namespace

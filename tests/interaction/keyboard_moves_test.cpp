@@ -49,7 +49,7 @@ TEST_P(KeyMove, isTheDragThatMovesTheHandleAsFar) {
     }
     EXPECT_EQ(k.ianglelb.caption, m.ianglelb.caption);
     EXPECT_EQ(k.hintslb.caption, m.hintslb.caption);
-    EXPECT_EQ(k.bench.measureStep, m.bench.measureStep);
+    EXPECT_EQ(k.measuring.phase(), m.measuring.phase());
     EXPECT_EQ(windows.byKeys.bench().calls.size(), windows.byMouse.bench().calls.size());
 }
 
@@ -71,7 +71,7 @@ TEST(KeyMove, aHiddenHandleDoesNotMove) {
     ASSERT_FALSE(w.dsh2.visible);
     w.moveHandleByKeys(w.dsh2, 0, 10);
     EXPECT_EQ(w.dsh2.top, top);
-    EXPECT_FALSE(w.bench.handleDragging);
+    EXPECT_FALSE(w.bench.handleHeld);
 }
 
 TEST(KeyMeasuring, thePointerStartsOnTheLastFocusedHandleAndActsOnlyWhileMeasuring) {
@@ -87,11 +87,11 @@ TEST(KeyMeasuring, thePointerStartsOnTheLastFocusedHandleAndActsOnlyWhileMeasuri
     const Point aim = w.benchCentre(w.ssh1);
     ASSERT_TRUE(w.keyPointer.placed());
     EXPECT_EQ(w.keyPointer.placed()->x, aim.x);
-    EXPECT_EQ(w.bench.markX, aim.x);  // the tool's origin follows the pointer in phase 0
+    EXPECT_EQ(w.measuring.origin().x, aim.x);  // the tool's origin follows the pointer in phase 0
     w.clickPointerByKey();
-    EXPECT_EQ(w.bench.measureStep, 1);
+    EXPECT_EQ(w.measuring.phase(), 1);
     w.movePointerByKeys(0, -86);
-    EXPECT_EQ(w.bench.armY, aim.y - 86);
+    EXPECT_EQ(w.measuring.arm().y, aim.y - 86);
 }
 
 }  // namespace

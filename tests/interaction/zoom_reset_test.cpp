@@ -20,7 +20,7 @@ TEST(Zoom, theLabelShowsThePositionAsAShareOfTheMaximum) {
 TEST(Zoom, scalesTheApertureAndRadiiAboutTheDeviceCentre) {
     MainWindowFixture fixture;
     Treframain& w = fixture.window;
-    w.bench.measureStep = 1;
+    measureUnderWay(w, 1);
     w.scalesb.setPosition(24);
     EXPECT_DOUBLE_EQ(w.bench.zoomFactor, 2.0);
     EXPECT_EQ(w.bench.apertureTop, 172 - 324);
@@ -28,7 +28,7 @@ TEST(Zoom, scalesTheApertureAndRadiiAboutTheDeviceCentre) {
     EXPECT_DOUBLE_EQ(w.bench.radiusFactor[1], 4.0);
     // Convex: sqrt(688^2 - 324^2)
     EXPECT_NEAR(w.bench.surfaceCentreDist[1], 606.93, 0.01);
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
     w.scalesb.setPosition(12);
     EXPECT_EQ(w.bench.apertureTop, 10);
     EXPECT_EQ(w.bench.apertureBottom, 334);
@@ -72,10 +72,10 @@ TEST(Reset, linesTheThreeSourcesUpHorizontallyAnEighthOfTheApertureApart) {
 TEST(Reset, atZoom12ItDoesNotRunTheZoomChangeAgain) {
     MainWindowFixture fixture;
     Treframain& w = fixture.window;
-    w.bench.measureStep = 2;
+    measureUnderWay(w, 2);
     w.zoomlb.caption = "as it was";
     w.resetbtClick(w.resetbt);
-    EXPECT_EQ(w.bench.measureStep, 2);
+    EXPECT_EQ(w.measuring.phase(), 2);
     EXPECT_EQ(w.zoomlb.caption, "as it was");
 }
 

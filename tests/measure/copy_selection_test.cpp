@@ -38,7 +38,7 @@ TEST(CopySelection, pressingStartsAnEmptyFrameAtTheMouseOverThePicture) {
     SelectingWindow fixture;
     Treframain& w = fixture.window;
     w.planeimMouseDown(MouseButton::Left, 300, 200);
-    EXPECT_TRUE(w.bench.selectDragging);
+    EXPECT_TRUE(w.copySelecting.anchor().has_value());
     EXPECT_TRUE(w.copyshape.visible);
     EXPECT_EQ(w.copyshape.left, 314);
     EXPECT_EQ(w.copyshape.top, 214);
@@ -59,7 +59,7 @@ TEST(CopySelection, releasingCopiesTheFramedPartOfTheBenchToTheClipboard) {
     EXPECT_EQ(fixture.platform.clipboardCount, 0);
 
     w.planeimMouseUp(MouseButton::Left, 100, 50);
-    EXPECT_FALSE(w.bench.selectDragging);
+    EXPECT_FALSE(w.copySelecting.anchor().has_value());
     EXPECT_FALSE(w.copyshape.visible);
     EXPECT_EQ(fixture.selection().width(), 200);
     EXPECT_EQ(fixture.selection().height(), 150);
@@ -106,20 +106,18 @@ TEST(CopySelection, aFrameWithoutAreaCopiesNothing) {
         EXPECT_EQ(fixture.platform.clipboardCount, 0);
         EXPECT_TRUE(fixture.selection().callsOf(DrawOp::CopyRect).empty());
         EXPECT_FALSE(fixture.window.copyshape.visible);
-        EXPECT_FALSE(fixture.window.bench.selectDragging);
+        EXPECT_FALSE(fixture.window.copySelecting.anchor().has_value());
     }
 }
 
-TEST(CopySelection, withTheSwitchOffDraggingOnlyAdvancesTheMeasuringPhase) {
+TEST(CopySelection, withTheSwitchOffDraggingOnTheBenchFramesNothing) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
-    const int phase = w.bench.measureStep;
     w.planeimMouseDown(MouseButton::Left, 300, 200);
-    EXPECT_FALSE(w.dragCopySelection(100, 50));
+    w.planeimMouseMove(100, 50);
     w.planeimMouseUp(MouseButton::Left, 100, 50);
     EXPECT_FALSE(w.copyshape.visible);
     EXPECT_EQ(fixture.platform.clipboardCount, 0);
-    EXPECT_EQ(w.bench.measureStep, phase + 1);
 }
 
 TEST(CopySelection, underTheMeasuringCrossNoSelectionStarts) {
@@ -127,9 +125,8 @@ TEST(CopySelection, underTheMeasuringCrossNoSelectionStarts) {
     Treframain& w = fixture.window;
     w.planeim.cursor = Cursor::Cross;
     w.planeimMouseDown(MouseButton::Left, 300, 200);
-    EXPECT_FALSE(w.bench.selectDragging);
+    EXPECT_FALSE(w.copySelecting.anchor().has_value());
     EXPECT_FALSE(w.copyshape.visible);
-    EXPECT_FALSE(w.dragCopySelection(100, 50));
     w.planeimMouseUp(MouseButton::Left, 100, 50);
     EXPECT_EQ(fixture.platform.clipboardCount, 0);
 }
@@ -146,27 +143,19 @@ TEST(CopySelection, whileMeasuringNoSelectionStartsEvenBeforeTheCrossShows) {
     EXPECT_EQ(fixture.platform.clipboardCount, 0);
 }
 
-TEST(CopySelection, theDragStepAnswersWhetherItMovedTheFrame) {
+TEST(CopySelection, switchingCopyingOffDropsAFrameUnderWay) {
     SelectingWindow fixture;
     Treframain& w = fixture.window;
-    EXPECT_FALSE(w.dragCopySelection(10, 10));
     w.planeimMouseDown(MouseButton::Right, 30, 40);
-    EXPECT_TRUE(w.dragCopySelection(10, 10));
-    EXPECT_EQ(w.bench.markX, 10);
-    EXPECT_EQ(w.bench.markY, 10);
-    EXPECT_EQ(w.bench.dragX, 30);
-    EXPECT_EQ(w.bench.dragY, 40);
-    w.finishCopySelection();
-    EXPECT_FALSE(w.dragCopySelection(20, 20));
-}
-
-TEST(CopySelection, theMeasuringPhaseAdvancesAfterASelectionToo) {
-    SelectingWindow fixture;
-    Treframain& w = fixture.window;
-    w.bench.measureStep = 2;  // Length mode cycles 0, 1, 2
-    fixture.drag({300, 200}, {100, 50});
-    EXPECT_EQ(w.bench.measureStep, 0);
-    EXPECT_EQ(fixture.platform.clipboardCount, 1);
+    w.planeimMouseMove(10, 10);
+    EXPECT_EQ(w.copyshape.left, 24);
+    EXPECT_EQ(w.copyshape.top, 24);
+    EXPECT_EQ(w.copyshape.width, 20);
+    EXPECT_EQ(w.copyshape.height, 30);
+    w.Enablecopyselect1.click();
+    EXPECT_FALSE(w.copyshape.visible);
+    w.planeimMouseUp(MouseButton::Right, 10, 10);
+    EXPECT_EQ(fixture.platform.clipboardCount, 0);
 }
 
 }  // namespace

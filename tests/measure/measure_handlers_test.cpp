@@ -62,13 +62,12 @@ TEST(MeasureSwitch, measuringClearsTheBenchOfHandlesAndShowsTheResultLabel) {
     for (Shape* handle : fixture.handles()) {
         handle->visible = true;
     }
-    w.bench.measureStep = 2;
     fixture.bench().clear();
     w.domeasurecb.setChecked(true);
     EXPECT_EQ(fixture.shownHandles(), "0000000000");
     EXPECT_TRUE(w.anslb.visible);
     EXPECT_EQ(w.anslb.caption, "Distance =");
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
     EXPECT_EQ(fixture.bench().callsOf(DrawOp::CopyRect).size(), 1u);
 
     w.domeasurecb.setChecked(false);
@@ -110,16 +109,16 @@ TEST(MeasureSwitch, losingTheWindowsFocusSwitchesMeasuringOff) {
 TEST(MeasureMode, choosingAModeNamesItsReadingAndStartsOver) {
     Measuring fixture;
     Treframain& w = fixture.w;
-    w.bench.measureStep = 1;
+    measureUnderWay(w, 1);
     w.Anglerb.setChecked(true);
     EXPECT_EQ(w.measureMode, MeasureMode::Angle);
     EXPECT_EQ(w.anslb.caption, "Angles are");
-    EXPECT_EQ(w.bench.measureStep, 0);
-    w.bench.measureStep = 2;
+    EXPECT_EQ(w.measuring.phase(), 0);
+    measureUnderWay(w, 2);
     w.measurerb.setChecked(true);
     EXPECT_EQ(w.measureMode, MeasureMode::Length);
     EXPECT_EQ(w.anslb.caption, "Distance =");
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
 }
 
 TEST(BenchRuler, followsTheMouseThenTurnsAboutItsZeroAndReadsTheDistance) {
@@ -134,7 +133,7 @@ TEST(BenchRuler, followsTheMouseThenTurnsAboutItsZeroAndReadsTheDistance) {
     EXPECT_TRUE(fixture.drewLine(drawn, kToolGrey, {100, 100, 900, 100}));  // lying to the right
 
     fixture.click();
-    EXPECT_EQ(w.bench.measureStep, 1);
+    EXPECT_EQ(w.measuring.phase(), 1);
     const struct {
         int x, y;
         const char* caption;
@@ -150,9 +149,9 @@ TEST(BenchRuler, followsTheMouseThenTurnsAboutItsZeroAndReadsTheDistance) {
         EXPECT_EQ(w.hintslb.caption, kPhase1Hint);
         EXPECT_EQ(fixture.bench().callsOf(DrawOp::CopyRect).size(), 1u);
     }
-    EXPECT_NEAR(w.bench.measureFirstAngle, 0.0, kAngleTolerance);
+    EXPECT_NEAR(w.measuring.firstArmAngle(), 0.0, kAngleTolerance);
     fixture.moveTo(100, 100);
-    EXPECT_NEAR(w.bench.measureFirstAngle, 3 * std::numbers::pi / 2, kAngleTolerance);
+    EXPECT_NEAR(w.measuring.firstArmAngle(), 3 * std::numbers::pi / 2, kAngleTolerance);
     drawn = fixture.moveTo(100, 186);
     EXPECT_TRUE(fixture.drewLine(drawn, kToolGrey, {100, 100, 100, 900}));
 
@@ -163,7 +162,7 @@ TEST(BenchRuler, followsTheMouseThenTurnsAboutItsZeroAndReadsTheDistance) {
     EXPECT_EQ(w.anslb.caption, "Distance = 5.0");
     EXPECT_EQ(w.hintslb.caption, kPhase1Hint);
     fixture.click();
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
 }
 
 // Without a move first (Enter on the bench), the click fixes the origin where it is
@@ -187,7 +186,7 @@ TEST(BenchProtractor, readsTheAngleBetweenItsArmsAndItsSupplement) {
     fixture.click();
     std::vector<DrawCall> drawn = fixture.moveTo(300, 150);
     EXPECT_TRUE(fixture.drewLine(drawn, kToolGrey, {300, 150, 100, 150}));  // base line
-    EXPECT_NEAR(w.bench.measureFirstAngle, std::numbers::pi, kAngleTolerance);
+    EXPECT_NEAR(w.measuring.firstArmAngle(), std::numbers::pi, kAngleTolerance);
     fixture.click();
 
     drawn = fixture.moveTo(200, 50);
@@ -210,26 +209,32 @@ TEST(BenchProtractor, readsTheAngleBetweenItsArmsAndItsSupplement) {
     fixture.click();
     EXPECT_TRUE(fixture.moveTo(200, 50).empty());
     fixture.click();
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
 }
 
-TEST(BenchMouse, withMeasuringOffTheBenchOffersTheCopyAndStillCountsClicks) {
+TEST(BenchMouse, withMeasuringOffTheBenchOffersTheCopy) {
     Measuring fixture;
     Treframain& w = fixture.w;
     EXPECT_TRUE(fixture.moveTo(200, 200).empty());
     EXPECT_EQ(w.planeim.cursor, Cursor::Arrow);
     EXPECT_EQ(w.hintslb.caption,
               "Right click to copy image.\rSee Menus to change what is displayed");
+}
+
+TEST(BenchMouse, clicksCycleThroughThreePhasesForALengthAndFourForAnAngle) {
+    Measuring fixture;
+    Treframain& w = fixture.w;
+    measureUnderWay(w, 0);
     const int lengthCycle[] = {1, 2, 0};
     for (const int step : lengthCycle) {
         w.planeimMouseUp(MouseButton::Right, 5, 5);
-        EXPECT_EQ(w.bench.measureStep, step);
+        EXPECT_EQ(w.measuring.phase(), step);
     }
     w.measureMode = MeasureMode::Angle;
     const int angleCycle[] = {1, 2, 3, 0};
     for (const int step : angleCycle) {
         fixture.click();
-        EXPECT_EQ(w.bench.measureStep, step);
+        EXPECT_EQ(w.measuring.phase(), step);
     }
 }
 
@@ -242,7 +247,7 @@ TEST(BenchMouse, handleReleasesBeyondTheCycleFreezeTheToolUntilTheNextBenchClick
     }
     EXPECT_TRUE(fixture.moveTo(200, 200).empty());
     fixture.click();
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
     EXPECT_FALSE(fixture.moveTo(200, 200).empty());
 }
 

@@ -61,15 +61,15 @@ class CheckedRandomUser {
             w.centerg.top < w.planeim.top || w.centerg.top > w.planeim.top + w.planeim.height) {
             return "the centre handle left the picture";
         }
-        if (w.bench.measureStep < 0) {
-            return "measureStep below zero";
+        if (w.measuring.phase() < 0) {
+            return "measuring phase below zero";
         }
         for (const CaptionRule& rule : rules_) {
             if (!std::regex_match(rule.control->caption, rule.pattern)) {
                 return "ill-formed caption \"" + rule.control->caption + "\"";
             }
         }
-        if (w.tracedRays != w.tracedAfresh()) {
+        if (w.bench.tracedRays != w.bench.tracedAfresh(w.benchSettings())) {
             return "the rays kept from the last pass are not what tracing afresh gives";
         }
         if (const std::string ray = unsoundRay(w); !ray.empty()) {
@@ -96,7 +96,7 @@ class CheckedRandomUser {
         if (readOutDegrees(w.ianglelb.caption) >= 90.0) {
             return "angle of incidence read-out " + w.ianglelb.caption;
         }
-        for (const RayPath& ray : w.tracedRays) {
+        for (const RayPath& ray : w.bench.tracedRays) {
             const std::string where = " (source " + std::to_string(ray.source) + ", slit " +
                                       std::to_string(ray.slit) + ")";
             if (ray.incidentAngle && !headsFor(*ray.incidentAngle, ray.start, ray.aim)) {

@@ -83,10 +83,10 @@ TEST(NumberOfSlits, theSlitWidthControlsShowFromTwoSlitsOn) {
 TEST(SlitWidth, showsItsValueAndAbandonsAHalfFinishedMeasurement) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
-    w.bench.measureStep = 1;
+    measureUnderWay(w, 1);
     w.slitsb.setPosition(22);
     EXPECT_EQ(w.slb.caption, "22");
-    EXPECT_EQ(w.bench.measureStep, 0);
+    EXPECT_EQ(w.measuring.phase(), 0);
 }
 
 TEST(PointSource, oneLampSendsThreeRaysToThreeAimHandlesAndTheCountsAreLocked) {

@@ -31,3 +31,11 @@ struct StartedWindowFixture : MainWindowFixture {
         window.FormActivate();
     }
 };
+
+// A measurement under way: Measure on and the bench clicked this many times.
+inline void measureUnderWay(Treframain& w, int clicks) {
+    w.domeasurecb.setChecked(true);
+    for (int i = 0; i < clicks; ++i) {
+        w.planeimMouseUp(MouseButton::Left, 100, 100);
+    }
+}

@@ -223,13 +223,13 @@ class RandomUser {
         w.dsh1MouseDown(handle, button(), number(0, 4), number(0, 4));
         const int moves = number(1, 4);
         for (int i = 0; i < moves; ++i) {
-            moveHandle(handle, coordinate(), coordinate());
+            moveHandle(handle, coordinate(), coordinate(), true);
         }
         w.dsh1MouseUp(handle, button(), coordinate(), coordinate());
         return "dragged a handle";
     }
 
-    void moveHandle(Shape& handle, int x, int y) {
+    void moveHandle(Shape& handle, int x, int y, bool held) {
         Treframain& w = *window_;
         if (&handle == &w.centerg) {
             w.centergMouseMove(handle, x, y);
@@ -237,7 +237,7 @@ class RandomUser {
             w.mid1MouseMove(handle, x, y);
         } else {
             w.dsh1MouseMove(handle, x, y);
-            if (w.bench.handleDragging && handleOf(handle).role == HandleRole::Source &&
+            if (held && handleOf(handle).role == HandleRole::Source &&
                 handle.left >= w.bench.deviceLeftX) {
                 fault_ = "a dragged source handle reached the device";
             }
@@ -319,7 +319,7 @@ class RandomUser {
                 w.zoomlbMouseMove();
                 return "over the zoom label";
             case 2:
-                moveHandle(w.dsh1, coordinate(), coordinate());
+                moveHandle(w.dsh1, coordinate(), coordinate(), false);
                 return "over a handle";
             default:
                 w.planeimMouseMove(coordinate(), coordinate());
