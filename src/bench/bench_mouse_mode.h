@@ -30,6 +30,9 @@ class BenchMouseMode {
     // What the status line says of the bench picture now; none where it stays as it was.
     virtual std::optional<std::string> pictureHint() const = 0;
 
+    // While the mode holds, no handle may lie on the bench to catch its clicks.
+    virtual bool keepsHandlesOffTheBench() const { return false; }
+
     // The experiment changed under the mode: whatever it had under way on the picture no
     // longer fits it and starts over.
     virtual void abandon() = 0;

@@ -6,15 +6,11 @@
 
 #include "canvas/pixel.h"
 
-namespace {
-
 // A radius never falls below the aperture half-height, so the root is real; clamping
 // keeps a geometry that reached the limit by rounding at its edge instead of a NaN.
 double rootOfDifference(double squareA, double squareB) {
     return std::sqrt(std::max(0.0, squareA - squareB));
 }
-
-}  // namespace
 
 int surfaceOffset(const BenchFrame& bench, int y, int /*kind*/, int side) {
     const double radius = bench.radiusFactor[side] * bench.radiusUnit;

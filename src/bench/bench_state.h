@@ -111,6 +111,10 @@ BenchState createdBench(int pictureWidth, int pictureHeight, int leftRadiusPosit
 // The zoom for a zoom bar position, and the aperture it scales about the axis.
 void setZoom(BenchFrame& bench, int scalePosition);
 
+// The square root of a difference of squares (the half-chord of a circle), never of a
+// negative number: a geometry that reached its limit by rounding stays at its edge.
+double rootOfDifference(double squareA, double squareB);
+
 // Horizontal offset, in pixels, of a curved surface at row y of the device frame, relative
 // to the surface's position at its base line. Shared by the tracer and the device drawing,
 // so that rays meet the device where it is drawn. Never called for a plane surface.

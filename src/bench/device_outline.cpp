@@ -15,10 +15,6 @@ constexpr double kSamePoint = 0.5;
 // close to it, as a fraction of the way, is that meeting.
 constexpr double kAtTheAim = 1e-9;
 
-double rootOfDifference(double squareA, double squareB) {
-    return std::sqrt(std::max(0.0, squareA - squareB));
-}
-
 double surfaceRadius(const BenchFrame& bench, int side) {
     return bench.radiusFactor[side] * bench.radiusUnit;
 }

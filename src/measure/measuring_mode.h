@@ -27,6 +27,8 @@ class MeasuringMode : public BenchMouseMode {
     void pictureReleased() override;
     std::optional<std::string> pictureHint() const override;
 
+    bool keepsHandlesOffTheBench() const override { return true; }
+
     void abandon() override { phase_ = 0; }
     void leave() override { phase_ = 0; }
 

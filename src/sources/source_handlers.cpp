@@ -20,7 +20,7 @@ void SourcesLayer::N02Click(Control& sender) {
 // While measuring no handle may lie on the bench to catch the tool's clicks, whatever
 // the number of sources chosen meanwhile.
 void SourcesLayer::keepHandlesOffTheBenchWhileMeasuring() {
-    if (domeasurecb.checked()) {
+    if (mouseMode().keepsHandlesOffTheBench()) {
         showHandlesForMeasuring(true);
     }
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/display_check.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,13 @@ INSTANTIATE_TEST_SUITE_P(
         Start{{{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":0"}}, std::nullopt},
         Start{{{"QT_QPA_PLATFORM", "wayland-egl;xcb:nograb"}},
               "QT_QPA_PLATFORM is wayland-egl;xcb:nograb and neither WAYLAND_DISPLAY nor "
-              "DISPLAY is set"}));
+              "DISPLAY is set"}),
+    [](const testing::TestParamInfo<Start>& info) {
+        std::string name;
+        for (const auto& [variable, value] : info.param.environment) {
+            name += variable + "_" + (value.empty() ? "empty" : value) + "_";
+        }
+        return caseName(name);
+    });
 
 }  // namespace

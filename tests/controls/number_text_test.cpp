@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "controls/number_text.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // An exact half is rounded to the even tenth, as printf rounds it.
                     Written{0.25, 0, "0.2"}, Written{0.75, 0, "0.8"},
                     // What rounds to nothing reads zero, without a sign.
-                    Written{-0.0, 0, "0.0"}, Written{-0.04, 4, " 0.0"}, Written{-0.05, 0, "-0.1"}));
+                    Written{-0.0, 0, "0.0"}, Written{-0.04, 4, " 0.0"}, Written{-0.05, 0, "-0.1"}),
+    [](const testing::TestParamInfo<Written>& info) {
+        return caseName(std::string(info.param.text) + "_in_" + std::to_string(info.param.width));
+    });
 
 TEST(OneDecimalTextOfTheLargestNumber, writesEveryDigit) {
     const std::string text = oneDecimalText(-std::numeric_limits<double>::max());

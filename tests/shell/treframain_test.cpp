@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/treframain.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -158,7 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Show Reflection", "Extend Reflected Ray", false},
                       EditionCase{"Spekvale", "Spekvale", "Reflection Experiment About",
                                   "Product Name: Spekvale", 3000, 176, "&Mirror Properties",
-                                  "Show Reflection", "Extend Reflected Ray", false}));
+                                  "Show Reflection", "Extend Reflected Ray", false}),
+    [](const testing::TestParamInfo<EditionCase>& info) {
+        return caseName(info.param.executable);
+    });
 
 TEST(MainWindowSetUp, centresTheWindowOnTheScreenAndTheFrameInTheClientArea) {
     MainWindowFixture fixture;
