@@ -29,7 +29,6 @@ class ExperimentsLayer : public MeasureLayer {
     void singleSourceThenReset(int zoom);
     void resetThenSources(int zoom, int sources);
     void keepSourceCount(int sources);
-    void applyLensSwitches(const DisplaySwitches& on);
-    void applyMirrorSwitches(const DisplaySwitches& on);
+    void applySwitches(const DisplaySwitches& on);
     void editKind(ComboBox& box, int itemIndex);
 };

@@ -50,7 +50,9 @@ void ExperimentsLayer::keepSourceCount(int sources) {
     }
 }
 
-void ExperimentsLayer::applyLensSwitches(const DisplaySwitches& on) {
+// Each switch clicked only where it differs, so that every click's redraw is one the
+// experiment needs.
+void ExperimentsLayer::applySwitches(const DisplaySwitches& on) {
     setSwitch(ShowCenters1, on.centres);
     setSwitch(ShowGridlines1, on.grid);
     setSwitch(ShowLightsource1, on.lightSource);
@@ -60,18 +62,6 @@ void ExperimentsLayer::applyLensSwitches(const DisplaySwitches& on) {
     setSwitch(ShowNormals1, on.normals);
     setSwitch(ShowRefraction1, on.refraction);
     setSwitch(Pointsource1, on.pointSource);
-}
-
-void ExperimentsLayer::applyMirrorSwitches(const DisplaySwitches& on) {
-    setSwitch(ShowLightsource1, on.lightSource);
-    setSwitch(Extendray1, on.extendRefracted);
-    setSwitch(incidentray1, on.extendIncident);
-    setSwitch(ShowRefraction1, on.refraction);
-    setSwitch(Pointsource1, on.pointSource);
-    setSwitch(ShowGridlines1, on.grid);
-    setSwitch(ShowPrincipalaxis1, on.principalAxis);
-    setSwitch(ShowNormals1, on.normals);
-    setSwitch(ShowCenters1, on.centres);
 }
 
 // Setting a kind box by program applies nothing: the kind takes effect when the box loses
@@ -84,7 +74,7 @@ void ExperimentsLayer::editKind(ComboBox& box, int itemIndex) {
 void ExperimentsLayer::Rectangularprism1Click(Control&) {
     startExperiment();
     singleSourceThenReset(30);
-    applyLensSwitches({.refraction = true});
+    applySwitches({.refraction = true});
     editKind(leftcb, kPlaneItem);
     focus.focus(rightcb);
     rightcb.itemIndex = kPlaneItem;
@@ -95,7 +85,7 @@ void ExperimentsLayer::Rectangularprism1Click(Control&) {
 void ExperimentsLayer::DoubleConvexLens1Click(Control&) {
     startExperiment();
     resetThenSources(10, 0);
-    applyLensSwitches({});
+    applySwitches({});
     keepSourceCount(0);
     editKind(leftcb, kConvexItem);
     focus.focus(rightcb);
@@ -109,7 +99,7 @@ void ExperimentsLayer::DoubleConvexLens1Click(Control&) {
 void ExperimentsLayer::DoubleConcaveLens1Click(Control&) {
     startExperiment();
     resetThenSources(10, 0);
-    applyLensSwitches({});
+    applySwitches({});
     keepSourceCount(0);
     editKind(leftcb, kConcaveItem);
     focus.focus(rightcb);
@@ -123,7 +113,7 @@ void ExperimentsLayer::DoubleConcaveLens1Click(Control&) {
 void ExperimentsLayer::SemiCircularLeft1Click(Control&) {
     startExperiment();
     resetThenSources(kZoomUnity, 1);
-    applyLensSwitches({.principalAxis = true, .normals = true});
+    applySwitches({.principalAxis = true, .normals = true});
     editKind(leftcb, kConvexItem);
     lradiussb.setPosition(10);
     focus.focus(rightcb);
@@ -136,7 +126,7 @@ void ExperimentsLayer::SemiCircularLeft1Click(Control&) {
 void ExperimentsLayer::SemicircularPrismRight1Click(Control&) {
     startExperiment();
     resetThenSources(kZoomUnity, 1);
-    applyLensSwitches({.principalAxis = true, .normals = true});
+    applySwitches({.principalAxis = true, .normals = true});
     editKind(leftcb, kPlaneItem);
     focus.focus(rightcb);
     rradiussb.setPosition(10);
@@ -149,7 +139,7 @@ void ExperimentsLayer::SemicircularPrismRight1Click(Control&) {
 void ExperimentsLayer::CircularLens1Click(Control&) {
     startExperiment();
     resetThenSources(kZoomUnity, 1);
-    applyLensSwitches({.principalAxis = true, .normals = true, .refraction = true});
+    applySwitches({.principalAxis = true, .normals = true, .refraction = true});
     editKind(leftcb, kConvexItem);
     lradiussb.setPosition(10);
     rradiussb.setPosition(10);
@@ -163,7 +153,7 @@ void ExperimentsLayer::CircularLens1Click(Control&) {
 void ExperimentsLayer::PlaneMirror1Click(Control&) {
     startExperiment();
     singleSourceThenReset(30);
-    applyMirrorSwitches({.normals = true, .refraction = true});
+    applySwitches({.normals = true, .refraction = true});
     editKind(leftcb, kPlaneItem);
     focus.focus(scalesb);
     widthsb.setPosition(5);
@@ -172,7 +162,7 @@ void ExperimentsLayer::PlaneMirror1Click(Control&) {
 void ExperimentsLayer::ConvexMirror1Click(Control&) {
     startExperiment();
     singleSourceThenReset(30);
-    applyMirrorSwitches({.normals = true, .refraction = true});
+    applySwitches({.normals = true, .refraction = true});
     editKind(leftcb, kConvexItem);
     focus.focus(lradiussb);
     lradiussb.setPosition(20);

@@ -38,11 +38,13 @@ void ProtractorPage::pictureMouseMove(Point mouse) {
     if (state == lastToolState) {
         return;
     }
-    draw();
     if (state == OnScreenTool::kFollowsMouse || state == OnScreenTool::kTurnsToMouse) {
         placeProtractor(mouse);
-    } else if (state == kPointerFollowsMouse) {
-        readPointer(mouse);
+    } else {
+        draw();
+        if (state == kPointerFollowsMouse) {
+            readPointer(mouse);
+        }
     }
 }
 

@@ -147,7 +147,6 @@ void TProfrm::practicenbChange(int NewTab) {
     currentPage().enter();
     showHandles(currentPage().showsHandles());
     nextbtClick();
-    plotbtClick();
 }
 
 void TProfrm::nextbtClick() {
@@ -169,12 +168,10 @@ void TProfrm::ReturnbtClick() {
 void TProfrm::NormalrbClick() {
     tool.startOver();
     nextbtClick();
-    plotbtClick();
 }
 
 void TProfrm::wavefrontrbClick() {
     nextbtClick();
-    plotbtClick();
 }
 
 void TProfrm::Ang1rbClick(Control& sender) {
