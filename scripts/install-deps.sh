@@ -3,12 +3,17 @@
 # this machine lacks. Safe to run again: it installs nothing that is already there.
 set -euo pipefail
 
+# libxkbcommon-dev: Qt's configuration looks for it and, without it, prints a "Could NOT
+# find XKB" line that reads like an error. appstream and desktop-file-utils: the tests check
+# the software-centre file and the desktop entries with them.
 packages=(
     cmake g++ make procps
     qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
+    libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     clang-format git
+    appstream desktop-file-utils
 )
 
 missing=()

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "app/about_view.h"
+#include "app/desktop_identity.h"
 #include "app/display_check.h"
 #include "app/main_window_view.h"
 #include "app/practice_view.h"
 #include "app/qt_platform.h"
+#include "app/settings_off_disk.h"
 #include "app/whoami_view.h"
 #include "canvas/qt_canvas.h"
 #include "shell/application.h"
@@ -45,12 +47,13 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {qtProgramName.data(), nullptr};
     QApplication qtApplication(qtArgc, qtArgv);
-    QApplication::setApplicationName(QStringLiteral("Lumivex"));
+    keepSettingsOffDisk();
 
     // The edition comes from argv[0], not from the resolved executable path: a link or a
     // copy under another name is another edition.
     QtPlatform platform(programName);
     const bool refraction = isRefractionEdition(platform.executableName());
+    useDesktopIdentity(desktopIdentity(refraction));
     QApplication::setWindowIcon(
         QIcon(refraction ? QStringLiteral(":/lumivex.png") : QStringLiteral(":/spekvale.png")));
     ClockSeededRandom random(platform.clockSeed());

@@ -418,9 +418,9 @@ void MainWindowView::spokenScrollBar(ScrollBar& bar, const Label& shownBy, const
 
 void MainWindowView::sync() {
     setWindowTitle(QString::fromStdString(model_.form.caption));
-    // The application's name, not its display name: a display name would be added to every
-    // window's caption ("Measurement Practice — Lumivex").
-    QApplication::setApplicationName(QString::fromStdString(model_.applicationTitle));
+    // The application's name stays as main() set it from the edition: the desktop took the
+    // windows' class from it when the first window was made, before the set-up gave the
+    // model its title.
     if (size() != QSize(model_.form.width, model_.form.height)) {
         setFixedSize(model_.form.width, model_.form.height);
     }
