@@ -23,6 +23,9 @@ class PracticePage {
     virtual void draw() = 0;
     // The mouse over the picture, in picture coordinates.
     virtual void pictureMouseMove(Point mouse) = 0;
+    // Whether the mouse over the picture turns the ruler first, seen or not: its reading is
+    // the one a Check on the ruler page judges.
+    virtual bool turnsTheRuler() const { return false; }
     // How many states the on-screen tool cycles through, one release of the button each.
     virtual int toolStates() const = 0;
     virtual Verdict check() const = 0;

@@ -33,8 +33,8 @@ const std::string kLineHint = "Adjust to move entire structure.";
 }  // namespace
 
 RayMovementPage::RayMovementPage(const Picture& picture, Handles handles, Label& hintLine,
-                                 RulerPage& ruler, RandomSource& random)
-    : picture_(picture), handles_(handles), hintLine_(hintLine), ruler_(ruler), random_(random) {}
+                                 RandomSource& random)
+    : picture_(picture), handles_(handles), hintLine_(hintLine), random_(random) {}
 
 void RayMovementPage::generate() {
     subExercise = (subExercise + 1) % kSubExercises;
@@ -109,10 +109,7 @@ void RayMovementPage::drawTorch() {
     ::drawTorch(canvas(), lampOnPicture(handles_.direction, picture_), rayDirection());
 }
 
-void RayMovementPage::pictureMouseMove(Point mouse) {
-    // The picture still drives the unseen ruler here, so a later Check on the ruler page
-    // judges the distance left from this page.
-    ruler_.moveRuler(mouse);
+void RayMovementPage::pictureMouseMove(Point) {
     draw();
 }
 

@@ -34,8 +34,7 @@ class RayMovementPage : public PracticePage {
         Shape& direction;  // dsh: the torch's end of the ray
     };
 
-    RayMovementPage(const Picture& picture, Handles handles, Label& hintLine, RulerPage& ruler,
-                    RandomSource& random);
+    RayMovementPage(const Picture& picture, Handles handles, Label& hintLine, RandomSource& random);
 
     RayMovementExercise exercise;
     int subExercise = 0;
@@ -45,6 +44,9 @@ class RayMovementPage : public PracticePage {
     void generate() override;
     void draw() override;
     void pictureMouseMove(Point mouse) override;
+    // The ruler is not drawn here, but the picture still turns it, so that a later Check on
+    // the ruler page judges the distance left from this page.
+    bool turnsTheRuler() const override { return true; }
     int toolStates() const override { return RulerPage::kToolStates; }
     Verdict check() const override;
     Cursor pictureCursor() const override { return Cursor::Arrow; }
@@ -69,7 +71,6 @@ class RayMovementPage : public PracticePage {
     const Picture& picture_;
     Handles handles_;
     Label& hintLine_;
-    RulerPage& ruler_;
     RandomSource& random_;
 
     Canvas& canvas() const { return *picture_.canvas; }

@@ -21,6 +21,7 @@ class RulerPage : public ToolPage {
     void generate() override;
     void draw() override;
     void pictureMouseMove(Point mouse) override;
+    bool turnsTheRuler() const override { return true; }
     int toolStates() const override { return kToolStates; }
     Verdict check() const override;
 

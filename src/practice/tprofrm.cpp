@@ -39,7 +39,7 @@ void placeHandle(Shape& handle, int left, int top, ShapeKind kind) {
 TProfrm::TProfrm(Platform& platform, RandomSource& random, const CanvasFactory& makeCanvas)
     : protractor(proim, figureCentre, tool, random, linerb, Ang1rb, ang2rb),
       ruler(proim, figureCentre, tool, random, wavefrontrb, pandlrb, anallb),
-      rayMovement(proim, {csh, msh, lsh, dsh}, hintlb, ruler, random),
+      rayMovement(proim, {csh, msh, lsh, dsh}, hintlb, random),
       platform_(platform),
       pages_{&protractor, &ruler, &rayMovement},
       currentPage_(&protractor) {
@@ -192,6 +192,9 @@ void TProfrm::proimMouseDown(MouseButton, int, int) {
 
 void TProfrm::proimMouseMove(int X, int Y) {
     hintlb.caption.clear();
+    if (currentPage().turnsTheRuler()) {
+        ruler.moveRuler({X, Y});
+    }
     currentPage().pictureMouseMove({X, Y});
 }
 
