@@ -12,6 +12,7 @@
 
 #include "bench/bench_layer.h"
 #include "bench/device_painter.h"
+#include "bench/focal_points.h"
 #include "bench/ray_painter.h"
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
@@ -86,6 +87,9 @@ void BenchLayer::plotbtClick() {
     placeHandlesOnTheRays(sources);
     trace.sources = traceKeepingUnmovedSources(sources);
     trace.centreMarks = centresOfCurvature();
+    if (ShowFocalPoints1.checked) {
+        trace.focalMarks = focalMarks(bench, mirror(), planeim.width, planeim.height);
+    }
     if (!tracedRays.empty()) {
         ianglelb.caption = readoutOf(tracedRays.front());
     }
@@ -140,8 +144,11 @@ TraceSetup BenchLayer::traceSetup() const {
     setup.extendRay = Extendray1.checked;
     setup.showRefraction = ShowRefraction1.checked;
     setup.threeColourPens = threeclrb.checked();
+    setup.followReflections = FollowReflections1.checked;
+    setup.showDirections = ShowDirections1.checked;
     setup.normalLength = truncPixel(bench.zoomFactor * kNormalLengthAtUnitZoom);
     setup.benchWidth = planeim.width;
+    setup.benchHeight = planeim.height;
     setup.widthPosition = widthsb.position();
     setup.slitSpacing = slitSpacing();
     setup.slitCount = slitCount;

@@ -60,6 +60,9 @@ void ExperimentsLayer::applyLensSwitches(const DisplaySwitches& on) {
     setSwitch(ShowNormals1, on.normals);
     setSwitch(ShowRefraction1, on.refraction);
     setSwitch(Pointsource1, on.pointSource);
+    setSwitch(FollowReflections1, on.followReflections);
+    setSwitch(ShowFocalPoints1, on.focalPoints);
+    setSwitch(ShowDirections1, on.directions);
 }
 
 void ExperimentsLayer::applyMirrorSwitches(const DisplaySwitches& on) {
@@ -72,6 +75,9 @@ void ExperimentsLayer::applyMirrorSwitches(const DisplaySwitches& on) {
     setSwitch(ShowPrincipalaxis1, on.principalAxis);
     setSwitch(ShowNormals1, on.normals);
     setSwitch(ShowCenters1, on.centres);
+    // A mirror reflects no ray inside glass: Follow Internal Reflections is no mirror's.
+    setSwitch(ShowFocalPoints1, on.focalPoints);
+    setSwitch(ShowDirections1, on.directions);
 }
 
 // Setting a kind box by program applies nothing: the kind takes effect when the box loses
