@@ -140,7 +140,10 @@ class CrossingSearch {
     // A meeting t pixels along the ray with a piece whose outward normal there is `normal`
     // (a screen vector) counts when the ray goes through the piece the chosen way.
     void offer(double t, OutlinePiece piece, Vec2 normal) {
-        if (t < -kRoundOffBehind || (best_ && t >= best_->distance)) {
+        // A ray in the surroundings has just left the glass: a meeting at its start is the
+        // corner it left by, where a face ends, not a way back in.
+        const double nearest = way_ == Crossing::Inward ? kSamePoint : -kRoundOffBehind;
+        if (t <= nearest || (best_ && t >= best_->distance)) {
             return;
         }
         const double outward = u_.x * normal.x + u_.y * normal.y;

@@ -310,6 +310,19 @@ TEST(UnfollowedReflection, theStubStopsAtTheFirstSurfaceItMeets) {
     EXPECT_FALSE(lens_outline::crossesTheOutline(w.bench, stub.from, stub.to, true));
 }
 
+TEST(UnfollowedReflection, aRayLeavingByTheCornerOfAFaceRunsItsFullLength) {
+    // A level ray along the top edge meets a weak convex right surface at its top end,
+    // where the normal leans 10.9 degrees up: it leaves 5.6 degrees downwards, past the
+    // end of the top face, through nothing but air.
+    const BenchState bench = lensBench(kPlane, kConvex, 20, 50, 100, 1.50);
+    const RayPath ray = followed(bench, {{100, 10}, {335, 10}}, false);
+    const std::vector<Stroke> out = strokesOf(ray, StrokeKind::Emergent);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_NEAR(out[0].from.y, bench.apertureTop, kRoundOff);
+    EXPECT_NEAR(lens_outline::distance(out[0].from, out[0].to), 769.0, kRoundOff);
+    EXPECT_GT(out[0].to.y, out[0].from.y);
+}
+
 TEST(UnfollowedReflection, anEmergentRayMeetingTheDeviceAgainStopsThere) {
     StartedWindowFixture fixture;
     Treframain& w = fixture.window;
