@@ -135,25 +135,30 @@ QMenu* MainWindowView::buildMenu(MenuItem& parent, QWidget* owner) {
 }
 
 void MainWindowView::buildFrame() {
-    // Moves over the window, the frame and the bench panel are moves over the bench, in the
-    // coordinates of the area under the mouse.
-    const auto overTheBench = [this](int x, int y) {
-        binder_.forward([this, x, y] { model_.planeimMouseMove(x, y); });
+    // Moves over the window, the frame and the bench panel are moves over the bench, told in
+    // the bench picture's coordinates wherever the mouse is: in each area's own coordinates
+    // the measuring tool jumped by the picture's offset as the mouse left the picture.
+    const auto overTheBench = [this](QWidget* area) {
+        return [this, area](int x, int y) {
+            const QPoint onPicture = benchPicture_->mapFrom(area, QPoint(x, y));
+            binder_.forward(
+                [this, onPicture] { model_.planeimMouseMove(onPicture.x(), onPicture.y()); });
+        };
     };
     auto* client = new MouseReportingWidget(this);
     client_ = client;
     look::fillBackground(client, Qt::white);
-    client->mouse.move = overTheBench;
+    client->mouse.move = overTheBench(client);
     setCentralWidget(client);
 
     auto* frame = new MouseReportingWidget(client);
     frame_ = frame;
     look::fillBackground(frame, look::kCream);
-    frame->mouse.move = overTheBench;
+    frame->mouse.move = overTheBench(frame);
     binder_.bindPlain(model_.Panel2, frame);
 
     auto* panel = new BevelPanel(look::kNavy, 5, 4, frame);
-    panel->mouse.move = overTheBench;
+    panel->mouse.move = overTheBench(panel);
     binder_.bindPlain(model_.Panel1, panel);
 
     // The bench comes after the options group, so that Tab reaches its handles and its

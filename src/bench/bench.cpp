@@ -12,6 +12,7 @@
 
 #include "bench/bench.h"
 #include "bench/device_painter.h"
+#include "bench/focal_points.h"
 #include "bench/ray_painter.h"
 #include "bench/ray_path.h"
 #include "canvas/pixel.h"
@@ -110,6 +111,9 @@ std::optional<std::string> Bench::drawRays(const BenchSettings& settings) {
     placeHandlesOnTheRays(settings);
     trace.sources = traceKeepingUnmovedSources(settings);
     trace.centreMarks = centresOfCurvature(settings);
+    if (settings.view.focalPoints) {
+        trace.focalMarks = focalMarks(*this, settings.mirror(), planeim_.width, planeim_.height);
+    }
 
     Canvas& canvas = benchCanvas();
     paintTrace(canvas, *lensim_.canvas, trace);
@@ -156,8 +160,11 @@ TraceSetup Bench::traceSetup(const BenchSettings& settings) const {
     setup.extendRay = settings.view.extendRay;
     setup.showRefraction = settings.view.refraction;
     setup.threeColourPens = settings.threeColours;
+    setup.followReflections = settings.view.followReflections;
+    setup.showDirections = settings.view.directions;
     setup.normalLength = truncPixel(zoomFactor * kNormalLengthAtUnitZoom);
     setup.benchWidth = planeim_.width;
+    setup.benchHeight = planeim_.height;
     setup.widthPosition = settings.widthPosition;
     setup.slitSpacing = slitSpacing(settings);
     setup.slitCount = settings.slitCount;

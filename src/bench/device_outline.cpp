@@ -27,16 +27,6 @@ double rightPlaneX(const BenchFrame& bench) {
     return bench.benchMidX + truncPixel(bench.deviceWidth / 2);
 }
 
-double rightSurfaceX(const BenchFrame& bench, double y) {
-    const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
-    if (!circle) {
-        return rightPlaneX(bench);
-    }
-    const double d = y - bench.benchMidY;
-    const double root = rootOfDifference(circle->radius * circle->radius, d * d);
-    return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
-}
-
 bool withinAperture(const BenchFrame& bench, double y) {
     return bench.apertureTop <= y && y <= bench.apertureBottom;
 }
@@ -134,7 +124,133 @@ void meetFace(const BenchFrame& bench, const Way& way, int faceY, EarliestMeetin
     }
 }
 
+// A meeting this close behind the start, by round-off, is still a meeting at the start.
+constexpr double kRoundOffBehind = 1e-9;
+
+// The candidates for the first crossing of a ray with the outline, nearest kept.
+class CrossingSearch {
+  public:
+    CrossingSearch(Vec2 from, double travel, Crossing way)
+        : from_(from), u_{std::cos(travel), -std::sin(travel)}, way_(way) {}
+
+    // A meeting t pixels along the ray with a piece whose outward normal there is `normal`
+    // (a screen vector) counts when the ray goes through the piece the chosen way.
+    void offer(double t, OutlinePiece piece, Vec2 normal) {
+        // A ray in the surroundings has just left the glass: a meeting at its start is the
+        // corner it left by, where a face ends, not a way back in.
+        const double nearest = way_ == Crossing::Inward ? kSamePoint : -kRoundOffBehind;
+        if (t <= nearest || (best_ && t >= best_->distance)) {
+            return;
+        }
+        const double outward = u_.x * normal.x + u_.y * normal.y;
+        const bool goesThrough = way_ == Crossing::Outward ? outward > 0.0 : outward < 0.0;
+        if (!goesThrough) {
+            return;
+        }
+        best_ = OutlineCrossing{at(t), piece, std::max(t, 0.0)};
+    }
+
+    Vec2 at(double t) const { return {from_.x + t * u_.x, from_.y + t * u_.y}; }
+    Vec2 from() const { return from_; }
+    Vec2 direction() const { return u_; }
+    std::optional<OutlineCrossing> best() const { return best_; }
+
+  private:
+    Vec2 from_;
+    Vec2 u_;
+    Crossing way_;
+    std::optional<OutlineCrossing> best_;
+};
+
+// The outward normal of a curved surface at one of its points, as a screen vector: away
+// from the centre where the glass lies inside the circle, towards it where it lies outside.
+Vec2 circleNormal(const SurfaceCircle& circle, Vec2 p) {
+    const double dx = p.x - circle.centre.x;
+    const double dy = p.y - circle.centre.y;
+    const double length = std::hypot(dx, dy);
+    const double sense = circle.enclosesDevice ? 1.0 : -1.0;
+    return {sense * dx / length, sense * dy / length};
+}
+
+void crossSurface(const BenchFrame& bench, const std::optional<SurfaceCircle>& circle,
+                  double planeX, OutlinePiece piece, bool starting, CrossingSearch& search) {
+    const Vec2 from = search.from();
+    const Vec2 u = search.direction();
+    if (!circle) {
+        // A plane surface meets a ray only once: not again where it starts.
+        if (!starting && u.x != 0.0) {
+            const double t = (planeX - from.x) / u.x;
+            if (withinAperture(bench, search.at(t).y)) {
+                search.offer(t, piece, {piece == OutlinePiece::Left ? -1.0 : 1.0, 0.0});
+            }
+        }
+        return;
+    }
+    const double fx = from.x - circle->centre.x;
+    const double fy = from.y - circle->centre.y;
+    const double b = fx * u.x + fy * u.y;
+    const auto offerOnArc = [&](double t) {
+        const Vec2 p = search.at(t);
+        if (circle->onDrawnHalf(p) && withinAperture(bench, p.y)) {
+            search.offer(t, piece, circleNormal(*circle, p));
+        }
+    };
+    if (starting) {
+        // The start is one meeting of the ray's line with the circle; the other lies at
+        // t = -2 (from - centre) . u, and only ahead of the start does it count.
+        const double t = -2.0 * b;
+        if (t > kSamePoint) {
+            offerOnArc(t);
+        }
+        return;
+    }
+    const double c = fx * fx + fy * fy - circle->radius * circle->radius;
+    const double discriminant = b * b - c;
+    if (discriminant <= 0.0) {
+        return;
+    }
+    const double root = std::sqrt(discriminant);
+    offerOnArc(-b - root);
+    offerOnArc(-b + root);
+}
+
+void crossFace(const BenchFrame& bench, int faceY, OutlinePiece piece, bool starting,
+               CrossingSearch& search) {
+    const Vec2 u = search.direction();
+    if (starting || u.y == 0.0) {
+        return;
+    }
+    const double t = (faceY - search.from().y) / u.y;
+    const double x = search.at(t).x;
+    if (leftSurfaceX(bench, faceY) <= x && x <= rightSurfaceX(bench, faceY)) {
+        search.offer(t, piece, {0.0, piece == OutlinePiece::Top ? -1.0 : 1.0});
+    }
+}
+
 }  // namespace
+
+double rightSurfaceX(const BenchFrame& bench, double y) {
+    const std::optional<SurfaceCircle> circle = rightSurfaceCircle(bench);
+    if (!circle) {
+        return rightPlaneX(bench);
+    }
+    const double d = y - bench.benchMidY;
+    const double root = rootOfDifference(circle->radius * circle->radius, d * d);
+    return circle->leftHalf ? circle->centre.x - root : circle->centre.x + root;
+}
+
+std::optional<OutlineCrossing> firstCrossing(const BenchFrame& bench, Vec2 from, double travel,
+                                             Crossing way, OutlinePiece startPiece) {
+    CrossingSearch search(from, travel, way);
+    crossSurface(bench, leftSurfaceCircle(bench), leftSurfaceX(bench, bench.benchMidY),
+                 OutlinePiece::Left, startPiece == OutlinePiece::Left, search);
+    crossSurface(bench, rightSurfaceCircle(bench), rightPlaneX(bench), OutlinePiece::Right,
+                 startPiece == OutlinePiece::Right, search);
+    crossFace(bench, bench.apertureTop, OutlinePiece::Top, startPiece == OutlinePiece::Top, search);
+    crossFace(bench, bench.apertureBottom, OutlinePiece::Bottom, startPiece == OutlinePiece::Bottom,
+              search);
+    return search.best();
+}
 
 std::optional<SurfaceCircle> leftSurfaceCircle(const BenchFrame& bench) {
     const double centreY = bench.benchMidY;

@@ -40,6 +40,30 @@ std::optional<Vec2> leftSurfaceAgain(const BenchFrame& bench, double y, double t
 std::optional<Vec2> arcAgain(const BenchFrame& bench, const SurfaceCircle& circle, Vec2 from,
                              double travel);
 
+// The exact x of the right surface at row y (a lens only).
+double rightSurfaceX(const BenchFrame& bench, double y);
+
+// The four pieces of a lens's outline: its two surfaces and its flat top and bottom faces.
+enum class OutlinePiece { Left, Right, Top, Bottom };
+
+// Which way a ray goes through the outline: out of the glass, or into it.
+enum class Crossing { Outward, Inward };
+
+// A point where a ray goes through the outline, and how far along the ray it lies.
+struct OutlineCrossing {
+    Vec2 point;
+    OutlinePiece piece;
+    double distance = 0.0;
+};
+
+// The first point ahead where a ray from `from`, travelling in direction angle `travel`,
+// goes through a lens's outline the given way. `from` lies on the piece `startPiece`, which
+// the ray meets there and nowhere near it: of that piece only the other meeting of a curved
+// surface's circle counts. A ray that touches the outline without going through it meets
+// nothing there.
+std::optional<OutlineCrossing> firstCrossing(const BenchFrame& bench, Vec2 from, double travel,
+                                             Crossing way, OutlinePiece startPiece);
+
 // Where a straight incident ray from `from` to `aim`, a point of the left surface, first
 // meets the device before it reaches `aim`: `from` itself when it starts inside a lens,
 // else the first point of the outline on the way. None when the way to the aim is clear.

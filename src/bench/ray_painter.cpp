@@ -27,6 +27,19 @@ void paintSource(Canvas& canvas, const SourcePicture& source) {
     }
 }
 
+// A focal point: a small cross on the axis, and the letter F above it.
+constexpr int kFocalCrossArm = 3;
+constexpr int kFocalLetterSize = 12;
+
+void paintFocalMark(Canvas& canvas, Point focus) {
+    canvas.pen = {colours::grey, 1, PenStyle::Solid};
+    line(canvas, {focus.x - kFocalCrossArm, focus.y - kFocalCrossArm},
+         {focus.x + kFocalCrossArm + 1, focus.y + kFocalCrossArm + 1});
+    line(canvas, {focus.x - kFocalCrossArm, focus.y + kFocalCrossArm},
+         {focus.x + kFocalCrossArm + 1, focus.y - kFocalCrossArm - 1});
+    canvas.textOut(focus.x - kFocalCrossArm, focus.y - kFocalCrossArm - kFocalLetterSize - 2, "F");
+}
+
 }  // namespace
 
 SourcePicture sourcePicture(const BenchFrame& frame, const std::vector<RayPath>& rays) {
@@ -75,5 +88,20 @@ void paintTrace(Canvas& bench, const Canvas& devicePicture, const BenchTrace& tr
         for (const Rect& dot : *trace.centreMarks) {
             bench.ellipse(dot.left, dot.top, dot.right, dot.bottom);
         }
+    }
+
+    if (!trace.focalMarks.empty()) {
+        // The torches after them expect the pen, brush and font the rays left.
+        const Pen pen = bench.pen;
+        const Brush brush = bench.brush;
+        const Font font = bench.font;
+        bench.brush = {colours::white, BrushStyle::Clear};
+        bench.font = {{}, kFocalLetterSize, false, colours::grey};
+        for (const Point& focus : trace.focalMarks) {
+            paintFocalMark(bench, focus);
+        }
+        bench.pen = pen;
+        bench.brush = brush;
+        bench.font = font;
     }
 }

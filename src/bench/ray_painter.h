@@ -42,10 +42,13 @@ struct BenchTrace {
     std::vector<const SourcePicture*> sources;
     // The dots on the centres of curvature, bench pixels; none while they are not shown.
     std::optional<std::vector<Rect>> centreMarks;
+    // The device's focal points, bench pixels: each marked with a small cross and the
+    // letter F in the axis colour. Empty while they are not shown.
+    std::vector<Point> focalMarks;
 };
 
 // Rebuilds the bench picture: the device picture copied whole, then the held lines, every
 // source's strokes with their own pens (a source kept from an earlier pass as a figure the
-// canvas may put back), and the centre marks. The canvas is left with the pen the last ray
-// left, as the torches after it expect.
+// canvas may put back), the centre marks and the focal points. The canvas is left with the pen the
+// last ray left, as the torches after it expect.
 void paintTrace(Canvas& bench, const Canvas& devicePicture, const BenchTrace& trace);

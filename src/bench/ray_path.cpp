@@ -6,6 +6,8 @@
 #include <iterator>
 #include <numbers>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "bench/device_outline.h"
 #include "canvas/pixel.h"
@@ -35,6 +37,12 @@ constexpr double kSteepestEntry = 89.95 * std::numbers::pi / 180.0;
 // "Internally reflected" starts this far right of where the ray was turned back.
 constexpr double kNoteGap = 10;
 
+// An arrowhead: its barbs' length and their angle to the ray, and the shortest part of a
+// segment on the picture that carries one.
+constexpr double kArrowLength = 8.0;
+constexpr double kArrowBarbAngle = 25.0 * std::numbers::pi / 180.0;
+constexpr double kShortestArrowedSegment = 24.0;
+
 // A surface point where the inside ray arrives, and which surface it is.
 struct SurfacePoint {
     Vec2 point;
@@ -58,7 +66,8 @@ class RayTracer {
           pen_(path.penAfter),
           colour_(entry.colour),
           rayWidth_(rayWidthOf(setup)),
-          glassIndex_(setup.frame.glassIndex() + kDispersionStep * entry.colour) {}
+          glassIndex_(tracedGlassIndex(setup.frame.glassIndex(), entry.colour,
+                                       setup.colours.colourCount)) {}
 
     void trace(const RayEntry& entry) {
         follow(entry);
@@ -264,15 +273,50 @@ class RayTracer {
             return;
         }
 
-        // Total internal reflection at the face: followed once more, to the surface it
-        // then reaches.
+        // Total internal reflection at the face. Following reflections, the ray runs on
+        // through the glass as long as it takes; else it is followed once more, to the
+        // surface it then reaches.
+        if (setup_.followReflections) {
+            ++turns_;
+            followInside(face, -insideAngle_, goingDown ? OutlinePiece::Bottom : OutlinePiece::Top);
+            return;
+        }
         insideAngle_ = -insideAngle_;
         inside_ = lineThrough(face, insideAngle_);
         const double reflectedPlaneX =
             bench_.benchMidX + truncPixel(setup_.widthPosition / 2.0 * bench_.zoomFactor);
-        if (const std::optional<SurfacePoint> next = surfaceAhead(face, reflectedPlaneX, true)) {
+        const std::optional<SurfacePoint> next = surfaceAhead(face, reflectedPlaneX, true);
+        // The surface it then reaches, unless the turned ray meets the outline before it: a
+        // face, or a surface it would otherwise be drawn through.
+        const std::optional<OutlineCrossing> first =
+            firstCrossing(bench_, face, insideAngle_, Crossing::Outward,
+                          goingDown ? OutlinePiece::Bottom : OutlinePiece::Top);
+        if (first &&
+            (!next || first->distance < distanceBetween(face, next->point) - kSameSurfacePoint)) {
+            segment(StrokeKind::Inside, face, first->point);
+            leaveFirstMet(*first);
+            return;
+        }
+        if (next) {
             segment(StrokeKind::Inside, face, next->point);
             leave(*next);
+        }
+    }
+
+    // Out through whatever of the outline a ray turned at a face meets first: a surface as
+    // any ray leaves it, a face only below the critical angle (a second turn at a face is
+    // not followed).
+    void leaveFirstMet(const OutlineCrossing& at) {
+        if (at.piece == OutlinePiece::Left || at.piece == OutlinePiece::Right) {
+            leave({at.point,
+                   at.piece == OutlinePiece::Left ? ExitSurface::Left : ExitSurface::Right});
+            return;
+        }
+        const double normal = outwardNormal(at.piece, at.point);
+        normalThrough(at.point, normal);
+        const double sineRatio = snellSine(normal - insideAngle_, glassIndex_, bench_.airIndex());
+        if (1.0 - sineRatio * sineRatio > 0.0) {
+            emerge(at.point, normal - std::asin(sineRatio), at.piece);
         }
     }
 
@@ -293,37 +337,133 @@ class RayTracer {
     // Refraction out of the device, or internal reflection, at a surface point.
     void leave(const SurfacePoint& at) {
         const Vec2 p2 = at.point;
-        const double normal = at.surface == ExitSurface::Right
-                                  ? rightExitNormal(p2.y)
-                                  : leftSurfaceNormal(bench_, p2.y) + std::numbers::pi;
+        const OutlinePiece piece =
+            at.surface == ExitSurface::Right ? OutlinePiece::Right : OutlinePiece::Left;
+        const double normal = outwardNormal(piece, p2);
         normalThrough(p2, normal);
         const double sineRatio = snellSine(normal - insideAngle_, glassIndex_, bench_.airIndex());
         if (1.0 - sineRatio * sineRatio > 0.0) {
-            const double exitAngle = normal - std::asin(sineRatio);
-            segment(StrokeKind::Emergent, p2, along(p2, exitAngle, setup_.benchWidth));
-            if (setup_.extendRay) {
-                dottedRed(StrokeKind::Extension, p2, backward(p2, exitAngle, kExtensionLength));
-                resumeSolidPen();
-            }
-            path_.exit = {at.surface, p2};
+            emerge(p2, normal - std::asin(sineRatio), piece);
             return;
         }
-        segment(StrokeKind::Note, {p2.x + kNoteGap, p2.y}, {p2.x + kNoteGap, p2.y});
+        note(p2);
+        ++turns_;
         const double reflected = reflectedDirection(normal, insideAngle_);
+        if (setup_.followReflections) {
+            followInside(p2, reflected + std::numbers::pi, piece);
+            return;
+        }
+        // The stub stops short where the turned ray meets the outline first: the same
+        // surface again near its rim, or the other surface or a face of a thin device.
         Vec2 stubEnd = backward(p2, reflected, setup_.normalLength);
-        // Close to the rim of a curved surface the turned ray can reach the same surface
-        // again within the stub's length; it is not followed on, so it stops there.
-        const std::optional<SurfaceCircle> circle = at.surface == ExitSurface::Right
-                                                        ? rightSurfaceCircle(bench_)
-                                                        : leftSurfaceCircle(bench_);
-        if (circle) {
-            if (const std::optional<Vec2> again =
-                    arcAgain(bench_, *circle, p2, reflected + std::numbers::pi);
-                again && distanceBetween(p2, *again) < setup_.normalLength) {
-                stubEnd = *again;
-            }
+        if (const std::optional<OutlineCrossing> next =
+                firstCrossing(bench_, p2, reflected + std::numbers::pi, Crossing::Outward, piece);
+            next && next->distance < setup_.normalLength) {
+            stubEnd = next->point;
         }
         segment(StrokeKind::Reflected, p2, stubEnd);
+    }
+
+    // The outline's normal at one of its points, pointing out of the glass.
+    double outwardNormal(OutlinePiece piece, Vec2 p) const {
+        switch (piece) {
+            case OutlinePiece::Left:
+                return leftSurfaceNormal(bench_, p.y) + std::numbers::pi;
+            case OutlinePiece::Right:
+                return rightExitNormal(p.y);
+            case OutlinePiece::Top:
+                return kHalfPi;
+            default:
+                return -kHalfPi;
+        }
+    }
+
+    // "Internally reflected", once a ray: where it is first turned back at a surface.
+    void note(Vec2 p) {
+        if (!noted_) {
+            segment(StrokeKind::Note, {p.x + kNoteGap, p.y}, {p.x + kNoteGap, p.y});
+            noted_ = true;
+        }
+    }
+
+    // Out of the glass at a point of the outline, in direction `angle`: from a surface on the
+    // bench's width with the extension behind it, from a face on the face's length. Where the
+    // ray meets the device again it stops, or, following reflections, goes in again.
+    void emerge(Vec2 p, double angle, OutlinePiece piece) {
+        const bool face = piece == OutlinePiece::Top || piece == OutlinePiece::Bottom;
+        const double length = face ? kFaceExitLength : setup_.benchWidth;
+        const std::optional<OutlineCrossing> again =
+            firstCrossing(bench_, p, angle, Crossing::Inward, piece);
+        const bool meetsAgain = again && again->distance < length;
+        segment(StrokeKind::Emergent, p, meetsAgain ? again->point : along(p, angle, length));
+        if (setup_.extendRay && !face) {
+            dottedRed(StrokeKind::Extension, p, backward(p, angle, kExtensionLength));
+            resumeSolidPen();
+        }
+        path_.exit = {face                           ? ExitSurface::Face
+                      : piece == OutlinePiece::Right ? ExitSurface::Right
+                                                     : ExitSurface::Left,
+                      p};
+        if (meetsAgain && setup_.followReflections) {
+            enterAgain(*again, angle);
+        }
+    }
+
+    // An emergent ray meeting the device again: refracted in and followed through the glass,
+    // or turned back outside by surroundings denser than the glass.
+    void enterAgain(const OutlineCrossing& at, double travel) {
+        if (++turns_ > kMostReflections) {
+            return;
+        }
+        const double inward = outwardNormal(at.piece, at.point) + std::numbers::pi;
+        normalThrough(at.point, inward);
+        const double sineRatio = snellSine(inward - travel, bench_.airIndex(), glassIndex_);
+        if (std::fabs(sineRatio) <= 1.0) {
+            path_.exit = {};
+            followInside(at.point, inward - std::asin(sineRatio), at.piece);
+            return;
+        }
+        const double turned = reflectedDirection(inward, travel) + std::numbers::pi;
+        const std::optional<OutlineCrossing> again =
+            firstCrossing(bench_, at.point, turned, Crossing::Inward, at.piece);
+        const bool meetsAgain = again && again->distance < setup_.benchWidth;
+        segment(StrokeKind::Reflected, at.point,
+                meetsAgain ? again->point : along(at.point, turned, setup_.benchWidth));
+        if (meetsAgain) {
+            enterAgain(*again, turned);
+        }
+    }
+
+    // Following internal reflections: the ray runs on through the glass, turned back at
+    // every surface or face it meets beyond the critical angle (the law of reflection, the
+    // normal drawn when normals are), until it refracts out, or ends at its last turn when
+    // it has turned kMostReflections times.
+    void followInside(Vec2 from, double travel, OutlinePiece startPiece) {
+        for (;;) {
+            const std::optional<OutlineCrossing> next =
+                firstCrossing(bench_, from, travel, Crossing::Outward, startPiece);
+            // Only round-off at a corner of the outline can lose the ray; it ends there.
+            if (!next) {
+                return;
+            }
+            segment(StrokeKind::Inside, from, next->point);
+            const double normal = outwardNormal(next->piece, next->point);
+            normalThrough(next->point, normal);
+            const double sineRatio = snellSine(normal - travel, glassIndex_, bench_.airIndex());
+            if (1.0 - sineRatio * sineRatio > 0.0) {
+                emerge(next->point, normal - std::asin(sineRatio), next->piece);
+                return;
+            }
+            if (next->piece == OutlinePiece::Left || next->piece == OutlinePiece::Right) {
+                note(next->point);
+            }
+            if (++turns_ >= kMostReflections) {
+                return;
+            }
+            travel = reflectedDirection(normal, travel) + std::numbers::pi;
+            from = next->point;
+            startPiece = next->piece;
+        }
     }
 
     const TraceSetup& setup_;
@@ -336,9 +476,18 @@ class RayTracer {
     double glassIndex_;
     double insideAngle_ = 0.0;
     Line inside_;
+    // Turns inside the glass (and entries again) so far, against kMostReflections.
+    int turns_ = 0;
+    bool noted_ = false;
 };
 
 }  // namespace
+
+double tracedGlassIndex(double shownGlassIndex, int colour, int colourCount) {
+    const int middleColour = 2;
+    return colourCount == 1 ? shownGlassIndex
+                            : shownGlassIndex + kDispersionStep * (colour - middleColour);
+}
 
 double leftSurfaceNormal(const BenchFrame& bench, double y) {
     const double d = y - bench.benchMidY;
@@ -421,24 +570,95 @@ RayPath incidentRay(const TraceSetup& setup, const SourceAim& handles, int sourc
     return ray;
 }
 
+bool carriesAnArrow(StrokeKind kind) {
+    return kind == StrokeKind::Incident || kind == StrokeKind::Inside ||
+           kind == StrokeKind::Emergent || kind == StrokeKind::Reflected;
+}
+
+// The part of the segment from `from` to `to` that lies on the picture, as the fractions of
+// the way where it begins and ends; none when it misses the picture.
+struct VisiblePart {
+    double begin;
+    double end;
+};
+std::optional<VisiblePart> onThePicture(const TraceSetup& setup, Vec2 from, Vec2 to) {
+    const BenchFrame& bench = setup.frame;
+    // The device-frame rectangle that lands on the picture's pixels.
+    const double left = -bench.deviceOffsetX;
+    const double top = -bench.deviceOffsetY;
+    const double right = left + setup.benchWidth;
+    const double bottom = top + setup.benchHeight;
+    VisiblePart part{0.0, 1.0};
+    const auto clip = [&part](double start, double change, double low, double high) {
+        if (change == 0.0) {
+            return low <= start && start <= high;
+        }
+        double enter = (low - start) / change;
+        double leave = (high - start) / change;
+        if (enter > leave) {
+            std::swap(enter, leave);
+        }
+        part.begin = std::max(part.begin, enter);
+        part.end = std::min(part.end, leave);
+        return part.begin < part.end;
+    };
+    if (!clip(from.x, to.x - from.x, left, right) || !clip(from.y, to.y - from.y, top, bottom)) {
+        return std::nullopt;
+    }
+    return part;
+}
+
+// An arrowhead in the middle of the part of every ray segment that shows on the picture,
+// pointing the way the light goes, in the segment's colour and width: two barbs from a tip
+// on the ray. Extensions, normals and segments too short to carry one get none.
+void addDirectionArrows(const TraceSetup& setup, RayPath& ray) {
+    std::vector<Stroke> arrows;
+    for (const Stroke& stroke : ray.strokes) {
+        const double length = distanceBetween(stroke.from, stroke.to);
+        if (!carriesAnArrow(stroke.kind) || length == 0.0) {
+            continue;
+        }
+        const std::optional<VisiblePart> part = onThePicture(setup, stroke.from, stroke.to);
+        if (!part || (part->end - part->begin) * length < kShortestArrowedSegment) {
+            continue;
+        }
+        const double travel = std::atan2(stroke.from.y - stroke.to.y, stroke.to.x - stroke.from.x);
+        const double middle = (part->begin + part->end) / 2 * length;
+        const Vec2 tip = along(stroke.from, travel, middle + kArrowLength / 2);
+        const Pen pen{stroke.pen.color, stroke.pen.width, PenStyle::Solid};
+        for (const double side : {kArrowBarbAngle, -kArrowBarbAngle}) {
+            arrows.push_back(
+                {StrokeKind::Arrow, tip, backward(tip, travel + side, kArrowLength), pen});
+        }
+    }
+    ray.strokes.insert(ray.strokes.end(), arrows.begin(), arrows.end());
+}
+
 // A ray that enters goes on in its colour, at the incident ray's width until a normal or an
 // extension sets the ray width.
-RayPath tracedRay(const TraceSetup& setup, const SourceAim& handles, int source, int colour,
-                  int slit) {
-    RayPath ray = incidentRay(setup, handles, source, colour, slit);
-    if (!ray.incidence) {
-        return ray;
-    }
+void throughTheDevice(const TraceSetup& setup, RayPath& ray) {
     const Vec2 p1 = ray.aim;
     const double normal = leftSurfaceNormal(setup.frame, p1.y);
-    ray.penAfter.color = setup.colours.rayColours[colour];
+    const TColor colour = setup.colours.rayColours[ray.colour];
+    ray.penAfter.color = colour;
     if (setup.showNormals) {
         const Pen dotted{colours::red, 1, PenStyle::Dot};
         ray.strokes.push_back({StrokeKind::Normal, along(p1, normal, setup.normalLength),
                                backward(p1, normal, setup.normalLength), dotted});
-        ray.penAfter = {setup.colours.rayColours[colour], rayWidthOf(setup), PenStyle::Solid};
+        ray.penAfter = {colour, rayWidthOf(setup), PenStyle::Solid};
     }
-    traceThroughDevice(setup, {p1, *ray.incidentAngle, normal, colour}, ray);
+    traceThroughDevice(setup, {p1, *ray.incidentAngle, normal, ray.colour}, ray);
+}
+
+RayPath tracedRay(const TraceSetup& setup, const SourceAim& handles, int source, int colour,
+                  int slit) {
+    RayPath ray = incidentRay(setup, handles, source, colour, slit);
+    if (ray.incidence) {
+        throughTheDevice(setup, ray);
+    }
+    if (setup.showDirections) {
+        addDirectionArrows(setup, ray);
+    }
     return ray;
 }
 

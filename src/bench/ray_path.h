@@ -21,6 +21,7 @@ enum class StrokeKind {
     Reflected,  // turned back at a surface: at the entry, or the stub of an internal reflection
     Extension,  // the dotted continuation of a ray behind the surface it left
     Note,       // "Internally reflected", written with its top-left corner at `from`
+    Arrow,      // one barb of an arrowhead on a ray: from its tip, on the ray, back to its end
 };
 
 // One stroke, device frame: drawn from `from` to `to` (end pixel left out) with `pen`.
@@ -35,8 +36,13 @@ struct Stroke {
 // "Internally reflected", written where total internal reflection stops a ray.
 inline constexpr const char* kInternallyReflected = "Internally reflected";
 
-// The step added to the glass index per traced colour: colour c sees glass + 0.01 c.
+// The spread of the glass index between neighbouring traced colours.
 inline constexpr double kDispersionStep = 0.01;
+
+// The glass index traced for colour c (1..3) of colourCount: one colour traces the index the
+// "Glass" slider shows; three trace it for the middle one (green), red 0.01 below and blue
+// 0.01 above, so that blue bends most.
+double tracedGlassIndex(double shownGlassIndex, int colour, int colourCount);
 
 // Where a ray left the device. A ray that stops short (reflected at its entry, internally
 // reflected, or not traced on) leaves through no surface.
@@ -71,15 +77,18 @@ struct RayPath {
 struct TraceSetup {
     BenchFrame frame;
     BenchColours colours;
-    bool mirror = false;           // a mirror reflects every ray at its surface
-    bool showNormals = false;      // "Show Normal"
-    bool extendRay = false;        // "Extend Refracted Ray" / "Extend Reflected Ray"
-    bool showRefraction = true;    // false: rays stop where they meet the device
-    bool threeColourPens = false;  // the coloured strokes are 1 pixel wide, not 2
-    int normalLength = 35;         // half-length of a normal, length of an internal-reflection stub
-    int benchWidth = 0;            // length of a ray leaving the right surface
-    int widthPosition = 0;         // the width bar's position, for a face reflection's plane exit
-    int slitSpacing = 0;           // pixels between neighbouring slits
+    bool mirror = false;             // a mirror reflects every ray at its surface
+    bool showNormals = false;        // "Show Normal"
+    bool extendRay = false;          // "Extend Refracted Ray" / "Extend Reflected Ray"
+    bool showRefraction = true;      // false: rays stop where they meet the device
+    bool threeColourPens = false;    // the coloured strokes are 1 pixel wide, not 2
+    bool followReflections = false;  // "Follow Internal Reflections": on through the glass
+    bool showDirections = false;     // "Show Ray Directions": an arrowhead on every ray segment
+    int normalLength = 35;  // half-length of a normal, length of an internal-reflection stub
+    int benchWidth = 0;     // length of a ray leaving the right surface
+    int benchHeight = 0;    // with the width, the picture the arrowheads are put in
+    int widthPosition = 0;  // the width bar's position, for a face reflection's plane exit
+    int slitSpacing = 0;    // pixels between neighbouring slits
     int slitCount = 1;
     bool operator==(const TraceSetup&) const = default;
 };
@@ -111,9 +120,11 @@ struct RayEntry {
 
 // Refraction or reflection at the left surface, the passage through the device to the
 // first surface the ray meets going forward (at most one reflection at a flat top or
-// bottom face is followed), and refraction or internal reflection on the way out. The
-// strokes are added to the path, the path's penAfter starting as the pen the incident ray
-// left and ending as the ray leaves it.
+// bottom face is followed), and refraction or internal reflection on the way out. An
+// internally reflected ray ends in a short stub, or with followReflections is followed on
+// through the glass until it leaves; a ray that meets the device again from outside stops
+// there, or with followReflections goes in again. The strokes are added to the path, the
+// path's penAfter starting as the pen the incident ray left and ending as the ray leaves it.
 void traceThroughDevice(const TraceSetup& setup, const RayEntry& entry, RayPath& path);
 
 // Where a ray at row y1 (device frame) meets the left surface, and the normal there.

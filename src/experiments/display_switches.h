@@ -12,4 +12,9 @@ struct DisplaySwitches {
     bool normals = false;
     bool refraction = false;
     bool pointSource = false;
+    // The teaching aids: no experiment turns them on, so that each
+    // shows the picture it always has.
+    bool followReflections = false;
+    bool focalPoints = false;
+    bool directions = false;
 };

@@ -62,6 +62,9 @@ void ExperimentsLayer::applySwitches(const DisplaySwitches& on) {
     setSwitch(ShowNormals1, on.normals);
     setSwitch(ShowRefraction1, on.refraction);
     setSwitch(Pointsource1, on.pointSource);
+    setSwitch(FollowReflections1, on.followReflections);
+    setSwitch(ShowFocalPoints1, on.focalPoints);
+    setSwitch(ShowDirections1, on.directions);
 }
 
 // Setting a kind box by program applies nothing: the kind takes effect when the box loses

@@ -5,7 +5,8 @@ InteractionLayer::InteractionLayer(const CanvasFactory& makeCanvas)
     : DevicesLayer(makeCanvas), draggingHandles_(*this) {
     setMouseMode(draggingHandles_);
     for (MenuItem* item : {&ShowCenters1, &ShowRefraction1, &ShowPrincipalaxis1, &ShowLightsource1,
-                           &ShowNormals1, &Extendray1, &incidentray1, &ShowGridlines1}) {
+                           &ShowNormals1, &Extendray1, &incidentray1, &ShowGridlines1,
+                           &FollowReflections1, &ShowFocalPoints1, &ShowDirections1}) {
         item->onClick = [this](Control& sender) { ShowCenters1Click(sender); };
     }
     for (MenuItem* item : REdrawspeed1.items) {

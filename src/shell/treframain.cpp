@@ -80,6 +80,8 @@ void Treframain::FormActivate() {
     }
     Experiments1.visible = refraction;
     Experiments2.visible = !refraction;
+    // Only glass reflects a ray inside itself.
+    FollowReflections1.visible = refraction;
 
     scalesb.setPosition(kStartZoom);
     if (!ShowGridlines1.checked) {

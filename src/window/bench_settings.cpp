@@ -15,6 +15,9 @@ BenchSettings MainWindowControls::benchSettings() const {
     settings.view.extendRay = Extendray1.checked;
     settings.view.extendIncidentRay = incidentray1.checked;
     settings.view.grid = ShowGridlines1.checked;
+    settings.view.followReflections = FollowReflections1.checked;
+    settings.view.focalPoints = ShowFocalPoints1.checked;
+    settings.view.directions = ShowDirections1.checked;
     settings.leftKindIndex = leftcb.itemIndex;
     settings.rightKindIndex = rightcb.itemIndex;
     settings.leftRadiusPosition = lradiussb.position();

@@ -13,6 +13,9 @@ struct ViewSwitches {
     bool extendRay = false;          // "Extend Refracted Ray" / "Extend Reflected Ray"
     bool extendIncidentRay = false;  // "Extend Incident Ray", while a handle is held
     bool grid = true;                // "Show Grid Lines"
+    bool followReflections = false;  // "Follow Internal Reflections"
+    bool focalPoints = false;        // "Show Focal Points"
+    bool directions = false;         // "Show Ray Directions": arrowheads along the rays
     bool operator==(const ViewSwitches&) const = default;
 };
 

@@ -33,6 +33,9 @@ class MainWindowControls {
     MenuItem Experiments2, PlaneMirror1, ConvexMirror1, Concavemirror1, ViewSeparator1;
     MenuItem ShowCenters1, ShowRefraction1, ShowPrincipalaxis1, ShowLightsource1, ShowNormals1,
         Extendray1, incidentray1, ShowGridlines1;
+    // Teaching aids, off at start: rays followed on through the glass after a
+    // total internal reflection, the focal points on the axis, arrows on the rays.
+    MenuItem FollowReflections1, ShowFocalPoints1, ShowDirections1;
     MenuItem Options1, rays11, N02, N13, N23, N33, Slits11, N14, N24, N34, N42, N52, Pointsource1;
     MenuItem od1, Lens1, Mirror1, cs1, Colour1, BW1, REdrawspeed1, Slow1, Med1, Fast1, Autohide,
         On1, Off1;

@@ -78,9 +78,13 @@ void MainWindowControls::buildMenus() {
     setMenu(Extendray1, "E&xtend Refracted Ray");
     setMenu(incidentray1, "Extend &Incident Ray");
     setMenu(ShowGridlines1, "Show &Grid Lines", 0, true);
-    setSubItems(View1, {&Experiments1, &Experiments2, &ViewSeparator1, &ShowCenters1,
-                        &ShowRefraction1, &ShowPrincipalaxis1, &ShowLightsource1, &ShowNormals1,
-                        &Extendray1, &incidentray1, &ShowGridlines1});
+    setMenu(FollowReflections1, "&Follow Internal Reflections");
+    setMenu(ShowFocalPoints1, "Show F&ocal Points");
+    setMenu(ShowDirections1, "Show Ray &Directions");
+    setSubItems(View1,
+                {&Experiments1, &Experiments2, &ViewSeparator1, &ShowCenters1, &ShowRefraction1,
+                 &ShowPrincipalaxis1, &ShowLightsource1, &ShowNormals1, &Extendray1, &incidentray1,
+                 &ShowGridlines1, &FollowReflections1, &ShowFocalPoints1, &ShowDirections1});
 
     setMenu(Options1, "&Options");
     setMenu(rays11, "Number of &Rays (1)");

@@ -92,6 +92,61 @@ TEST(BenchView, theMeasureCheckBoxGivesTheBenchACrossHairAndAReading) {
               "Right click to copy image.  See Menus to change what is displayed");
 }
 
+// Turns measuring on through the real check box on the "Measurement" page.
+void startMeasuring(ShownMainWindow& window) {
+    window.view.findChild<QTabWidget*>()->setCurrentIndex(1);
+    for (QCheckBox* box : window.view.findChildren<QCheckBox*>()) {
+        if (box->text() == "Measure") {
+            box->click();
+        }
+    }
+    ASSERT_TRUE(window.model.domeasurecb.checked());
+}
+
+TEST(BenchView, theMeasuringToolFollowsThePointerOffThePictureInThePicturesCoordinates) {
+    ShownMainWindow window;
+    startMeasuring(window);
+    PictureWidget* bench = window.view.benchPicture();
+    // Bench-picture coordinates of the pointer: the picture is 769 x 344, inside a panel
+    // whose frame and bevel are 14 pixels wide, in the blue frame of the window.
+    const struct {
+        const char* where;
+        QPoint onPicture;
+    } pointers[] = {
+        {"on the picture", {200, 100}},
+        {"on its top row", {200, 0}},
+        {"one pixel above it, on the panel's frame", {200, -1}},
+        {"on the panel's outer edge", {200, -14}},
+        {"on the window's frame above the panel", {200, -17}},
+        {"left of it", {-1, 100}},
+        {"right of it", {769, 100}},
+        {"below it", {200, 344}},
+        {"on the window's frame below the panel", {200, 360}},
+    };
+    for (const auto& pointer : pointers) {
+        window.hover(window.at(bench, pointer.onPicture));
+        // Before a click the tool's origin is the pointer.
+        EXPECT_EQ(window.model.measuring.origin().x, pointer.onPicture.x()) << pointer.where;
+        EXPECT_EQ(window.model.measuring.origin().y, pointer.onPicture.y()) << pointer.where;
+    }
+}
+
+TEST(BenchView, aLengthReadingChangesSmoothlyAcrossThePicturesEdge) {
+    ShownMainWindow window;
+    startMeasuring(window);
+    PictureWidget* bench = window.view.benchPicture();
+    const QPoint origin = window.at(bench, {200, 300});
+    window.hover(origin);
+    window.press(origin);
+    window.release(origin);
+    // At zoom 10/12 one unit of length is 14.33 pixels: 300 pixels read 20.93, 301 read
+    // 21.00. (Read as the frame's own coordinates, (214, 13), the second was 20.0.)
+    window.hover(window.at(bench, {200, 0}));
+    EXPECT_EQ(window.model.anslb.caption, "Distance = 20.9");
+    window.hover(window.at(bench, {200, -1}));
+    EXPECT_EQ(window.model.anslb.caption, "Distance = 21.0");
+}
+
 TEST(BenchView, autoHideGrowsTheBenchAndSlidesTheGroupAwayFromTheMouse) {
     ShownMainWindow window;
     QAction* on = window.menuAction("On");

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 #include "canvas/qt_canvas.h"
 #include "shell/treframain.h"
@@ -52,6 +54,48 @@ TEST(MainWindowView, aRealMenuClickRunsTheHandlerAndRepaintsTheBench) {
     EXPECT_FALSE(window.model.ShowGridlines1.checked);
     EXPECT_FALSE(grid->isChecked());
     EXPECT_NE(canvas.pixel(onAGridLine.x, onAGridLine.y), colours::grey);
+}
+
+TEST(MainWindowView, theViewMenusSwitchesAreEachReachedByTheirOwnLetter) {
+    for (const char* edition : {"Lumivex", "Spekvale"}) {
+        ShownMainWindow window(edition);
+        QAction* view = window.menuAction("&View");
+        ASSERT_NE(view, nullptr);
+        QSet<QChar> letters;
+        for (const QAction* item : view->menu()->actions()) {
+            const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+            if (!item->isVisible() || item->isSeparator() || amp < 0) {
+                continue;
+            }
+            const QChar letter = item->text().at(amp + 1).toLower();
+            EXPECT_FALSE(letters.contains(letter)) << edition << ": " << item->text().toStdString();
+            letters.insert(letter);
+        }
+        // The teaching aids, off at start; only glass follows a ray
+        // through itself.
+        for (const char* caption : {"Show F&ocal Points", "Show Ray &Directions"}) {
+            QAction* aid = window.menuAction(QString::fromLatin1(caption));
+            ASSERT_NE(aid, nullptr) << caption;
+            EXPECT_TRUE(aid->isVisible()) << caption;
+            EXPECT_FALSE(aid->isChecked()) << caption;
+        }
+        QAction* follow = window.menuAction("&Follow Internal Reflections");
+        ASSERT_NE(follow, nullptr);
+        EXPECT_EQ(follow->isVisible(), std::string(edition) == "Lumivex");
+    }
+}
+
+TEST(MainWindowView, aRealClickOnShowFocalPointsMarksThemOnTheBench) {
+    ShownMainWindow window("Lumivex");
+    QAction* focal = window.menuAction("Show F&ocal Points");
+    ASSERT_NE(focal, nullptr);
+    const QImage before = window.benchImage();
+    focal->trigger();
+    EXPECT_TRUE(window.model.ShowFocalPoints1.checked);
+    EXPECT_TRUE(focal->isChecked());
+    EXPECT_NE(window.benchImage(), before);
+    focal->trigger();
+    EXPECT_EQ(window.benchImage(), before);
 }
 
 TEST(MainWindowView, handlesSitWhereTheModelPutsThem) {

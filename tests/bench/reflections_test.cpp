@@ -123,7 +123,7 @@ TEST(Reflection, everyTurnOffAMirrorKeepsTheAngleEqualAboutItsNormal) {
 }
 
 TEST(Reflection, aRayTurnedAtItsEntryByDenserSurroundingsStaysOutOfTheGlass) {
-    // Air of 3.00 against glass of 1.51 turns back every ray beyond 30.2 degrees; a
+    // Air of 3.00 against glass of 1.50 turns back every ray beyond 30.0 degrees; a
     // concave face near its top end meets the turned ray again.
     BenchState bench = createdBench(769, 344, 20, 20);
     bench.deviceWidth = 116;

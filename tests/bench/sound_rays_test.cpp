@@ -181,7 +181,7 @@ TEST_P(LeftExit, leavesThroughTheLeftSurfaceBySnellsLaw) {
         }
     }
     ASSERT_TRUE(emergent);
-    const double glass = 1.51;  // 1.50 plus the one colour's step
+    const double glass = 1.50;  // one colour traces the index shown
     EXPECT_NEAR(std::sin(inside - outward) * glass, std::sin(*emergent - outward) * 3.0,
                 kDrawnSine);
     EXPECT_LT(std::cos(*emergent), 0.0);  // away to the left

@@ -130,6 +130,9 @@ TEST_P(Preset, setsUpTheWholeExperimentInOneClick) {
     w.domeasurecb.setChecked(true);
     w.ShowCenters1.click();
     w.incidentray1.click();
+    for (MenuItem* aid : {&w.FollowReflections1, &w.ShowFocalPoints1, &w.ShowDirections1}) {
+        aid->click();
+    }
 
     (w.*row.item).click();
 
@@ -155,6 +158,10 @@ TEST_P(Preset, setsUpTheWholeExperimentInOneClick) {
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(switches[i]->checked, row.switches[i]) << switches[i]->caption;
     }
+    // No experiment shows the teaching aids, so that each looks as it always has.
+    EXPECT_FALSE(w.FollowReflections1.checked);
+    EXPECT_FALSE(w.ShowFocalPoints1.checked);
+    EXPECT_FALSE(w.ShowDirections1.checked);
     EXPECT_TRUE(w.Oneclrb.checked());
     EXPECT_EQ(w.bench.colourCount, 1);
     EXPECT_FALSE(w.domeasurecb.checked());
@@ -200,9 +207,11 @@ TEST(ConcaveMirror, keepsTheZoomAndSwitchesOfTheExperimentBefore) {
     StartedWindowFixture fixture("Spekvale");
     Treframain& w = fixture.window;
     w.PlaneMirror1.click();
+    w.ShowFocalPoints1.click();
     w.Concavemirror1.click();
     EXPECT_EQ(w.zoomlb.caption, "Zoom: 75%");
     EXPECT_TRUE(w.ShowNormals1.checked);
+    EXPECT_TRUE(w.ShowFocalPoints1.checked);
     EXPECT_EQ(w.leftcb.itemIndex, 2);
     EXPECT_EQ(w.bench.surfaceKind[1], kConcave);
     // A concave mirror's vertex sits on the base line: the centre is a radius away.

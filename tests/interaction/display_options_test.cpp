@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -52,17 +53,71 @@ TEST(ViewSwitches, eachFlipsItsCheckRedrawsAndTwiceRestoresThePicture) {
 
     for (MenuItem* item :
          {&w.ShowCenters1, &w.ShowRefraction1, &w.ShowPrincipalaxis1, &w.ShowLightsource1,
-          &w.ShowNormals1, &w.Extendray1, &w.incidentray1, &w.ShowGridlines1}) {
+          &w.ShowNormals1, &w.Extendray1, &w.incidentray1, &w.ShowGridlines1, &w.FollowReflections1,
+          &w.ShowFocalPoints1, &w.ShowDirections1}) {
         const bool wasChecked = item->checked;
         const std::vector<std::string> toggled = fixture.drawnBy([&] { item->click(); });
         EXPECT_NE(item->checked, wasChecked) << item->caption;
         EXPECT_FALSE(toggled.empty()) << item->caption;
-        // Whether a torch shows is up to the light sources' drawing; the switch redraws.
-        if (item != &w.ShowLightsource1) {
+        // Whether a torch shows is up to the light sources' drawing, and the ray at start is
+        // not internally reflected; the switch redraws.
+        if (item != &w.ShowLightsource1 && item != &w.FollowReflections1) {
             EXPECT_NE(toggled, before) << item->caption;
         }
         EXPECT_EQ(fixture.drawnBy([&] { item->click(); }), before) << item->caption;
     }
+}
+
+TEST(ViewSwitches, showFocalPointsMarksEachWithACrossAndTheLetterFInTheAxisColour) {
+    Redraws fixture;
+    Treframain& w = fixture.window;
+    fixture.drawnBy([&] { w.ShowFocalPoints1.click(); });
+    std::vector<Point> letters;
+    for (const DrawCall& call : fixture.bench().calls) {
+        if (call.op == DrawOp::Text && call.text == "F") {
+            EXPECT_EQ(call.font.color, colours::grey);
+            EXPECT_EQ(call.brush.style, BrushStyle::Clear);
+            letters.push_back({call.args[0], call.args[1]});
+        }
+    }
+    // The start's double convex lens: one on each side, on the axis, above each cross.
+    ASSERT_EQ(letters.size(), 2u);
+    const int axis = w.benchCentre(w.centerg).y;
+    EXPECT_LT(letters[0].x, w.benchCentre(w.centerg).x);
+    EXPECT_GT(letters[1].x, w.benchCentre(w.centerg).x);
+    for (const Point letter : letters) {
+        EXPECT_LT(letter.y, axis);
+        std::size_t crossLines = 0;
+        for (const DrawCall& line : fixture.bench().linesIn(colours::grey)) {
+            const int midX = (line.args[0] + line.args[2]) / 2;
+            const int midY = (line.args[1] + line.args[3]) / 2;
+            crossLines += std::abs(midX - (letter.x + 3)) <= 1 && std::abs(midY - axis) <= 1;
+        }
+        EXPECT_EQ(crossLines, 2u);
+    }
+}
+
+TEST(ViewSwitches, followInternalReflectionsTakesTheTurnedRayOutOfTheSemiCircularPrism) {
+    Redraws fixture;
+    Treframain& w = fixture.window;
+    w.SemicircularPrismRight1.click();
+    w.ShowRefraction1.click();
+    // A level ray 130 pixels above the axis: the curve turns it back at 49 degrees.
+    const int row = w.bench.benchMidY - 130;
+    w.moveHandleByKeys(w.ssh1, 0, row - w.benchCentre(w.ssh1).y);
+    w.moveHandleByKeys(w.dsh1, 0, row - w.benchCentre(w.dsh1).y);
+    const auto kinds = [&w] {
+        std::vector<StrokeKind> found;
+        for (const Stroke& stroke : w.bench.tracedRays.at(0).strokes) {
+            found.push_back(stroke.kind);
+        }
+        return found;
+    };
+    ASSERT_EQ(kinds().back(), StrokeKind::Reflected);  // the stub
+
+    w.FollowReflections1.click();
+    EXPECT_EQ(kinds().back(), StrokeKind::Emergent);
+    EXPECT_EQ(w.bench.tracedRays.at(0).exit.surface, ExitSurface::Left);
 }
 
 TEST(RedrawSpeed, setsTheOutlineStepAndTheCaption) {

@@ -18,6 +18,7 @@
 #include "bench/device_outline.h"
 #include "canvas/pixel.h"
 #include "support/checking_canvas.h"
+#include "support/lens_outline.h"
 #include "support/random_user.h"
 
 namespace {
@@ -37,7 +38,8 @@ struct CaptionRule {
 class CheckedRandomUser {
   public:
     CheckedRandomUser(std::uint64_t seed, const std::string& edition)
-        : user_(seed, edition, makeCanvas()) {
+        : user_(seed, edition, makeCanvas(), RandomUser::kFarPastAnyScreen,
+                RandomUser::TeachingAids::Played) {
         captionRules();
     }
 
@@ -116,12 +118,48 @@ class CheckedRandomUser {
                     goesBackThroughItsSurface(w.bench, ray.strokes[k], fromInside)) {
                     return "a reflected ray is drawn through the surface it turned at" + where;
                 }
+                if (!w.mirror() && throughGlassUnturned(w.bench, ray.strokes[k], fromInside)) {
+                    return "a " + kindName(ray.strokes[k].kind) +
+                           " stroke runs through the outline of the glass" + where;
+                }
             }
             if (!w.domeasurecb.checked() && !hasItsHandles(w, ray.source)) {
                 return "a ray is drawn without its handles" + where;
             }
         }
         return {};
+    }
+
+    // Nothing is drawn through glass without a refraction or reflection there: what runs
+    // inside (the inside strokes, an internal reflection's stub) stays in the glass, what
+    // runs outside (the incident ray, the emergent ray, a ray turned back in the air) stays
+    // out of it, each to a pixel.
+    static bool throughGlassUnturned(const BenchFrame& bench, const Stroke& stroke,
+                                     bool fromInside) {
+        switch (stroke.kind) {
+            case StrokeKind::Inside:
+                return lens_outline::crossesTheOutline(bench, stroke.from, stroke.to, true);
+            case StrokeKind::Reflected:
+                return lens_outline::crossesTheOutline(bench, stroke.from, stroke.to, fromInside);
+            case StrokeKind::Incident:
+            case StrokeKind::Emergent:
+                return lens_outline::crossesTheOutline(bench, stroke.from, stroke.to, false);
+            default:
+                return false;
+        }
+    }
+
+    static std::string kindName(StrokeKind kind) {
+        switch (kind) {
+            case StrokeKind::Inside:
+                return "inside";
+            case StrokeKind::Reflected:
+                return "reflected";
+            case StrokeKind::Incident:
+                return "incident";
+            default:
+                return "emergent";
+        }
     }
 
     // The degrees of "Angle of Incidence is 30.0 Degrees.", or -1 for any other text.

@@ -31,7 +31,8 @@ TEST(MainMenu, holdsEveryMenuWithItsCaptionsInOrder) {
               (std::vector<std::string>{
                   "&Experiments", "&Experiments", "-", "Show &Centers", "Show &Refraction",
                   "Show &Principal Axis", "Show &Light Source", "Show &Normal",
-                  "E&xtend Refracted Ray", "Extend &Incident Ray", "Show &Grid Lines"}));
+                  "E&xtend Refracted Ray", "Extend &Incident Ray", "Show &Grid Lines",
+                  "&Follow Internal Reflections", "Show F&ocal Points", "Show Ray &Directions"}));
     EXPECT_EQ(captionsOf(w.Experiments1.items),
               (std::vector<std::string>{"Rectangular Prism", "Double Convex Lens",
                                         "Double Concave Lens", "Semi-Circular Prism Left",
@@ -61,7 +62,8 @@ TEST(MainMenu, shortcutsChecksVisibilityAndTagsAreAsLaidOut) {
                                &w.ShowNormals1, &w.ShowGridlines1}) {
         EXPECT_TRUE(on->checked) << on->caption;
     }
-    for (const MenuItem* off : {&w.ShowCenters1, &w.Extendray1, &w.incidentray1}) {
+    for (const MenuItem* off : {&w.ShowCenters1, &w.Extendray1, &w.incidentray1,
+                                &w.FollowReflections1, &w.ShowFocalPoints1, &w.ShowDirections1}) {
         EXPECT_FALSE(off->checked) << off->caption;
     }
     EXPECT_FALSE(w.od1.visible);
@@ -139,6 +141,10 @@ TEST_P(EditionSetUp, theExecutableNameChoosesTheEditionsTextsAndDevice) {
     EXPECT_EQ(w.indexgb.visible, c.refraction);
     EXPECT_EQ(w.Experiments1.visible, c.refraction);
     EXPECT_EQ(w.Experiments2.visible, !c.refraction);
+    // Only glass reflects a ray inside itself; the other two aids serve mirrors too.
+    EXPECT_EQ(w.FollowReflections1.visible, c.refraction);
+    EXPECT_TRUE(w.ShowFocalPoints1.visible);
+    EXPECT_TRUE(w.ShowDirections1.visible);
     EXPECT_EQ(w.rightgb.visible, c.refraction);
     EXPECT_EQ(w.widthsb.visible, c.refraction);
     EXPECT_EQ(w.leftgb.caption, c.refraction ? "Left Side" : "Mirror Type");

@@ -38,6 +38,18 @@ inline void collectLeaves(MenuItem& item, std::vector<MenuItem*> ancestors,
     }
 }
 
+// The teaching aids among the View switches, by caption, so that this user also plays an older
+// tree that has none of them (scripts/compare-replay.sh hands it one).
+inline bool isTeachingAid(const MenuItem& item) {
+    for (const char* caption :
+         {"&Follow Internal Reflections", "Show F&ocal Points", "Show Ray &Directions"}) {
+        if (item.caption == caption) {
+            return true;
+        }
+    }
+    return false;
+}
+
 inline bool clickable(const MenuPath& path) {
     if (!path.item->visible || !path.item->enabled) {
         return false;
@@ -60,18 +72,30 @@ class RandomUser {
     static constexpr int kFarPastAnyScreen = 100000;
     static constexpr int kAcrossAScreen = 3000;
 
+    // Whether the user also plays the teaching aids (random_use::isTeachingAid). Left alone,
+    // they stay off and every other choice is the one an older tree's user makes.
+    enum class TeachingAids { LeftAlone, Played };
+
     RandomUser(std::uint64_t seed, const std::string& edition, const CanvasFactory& makeCanvas,
-               int farthest = kFarPastAnyScreen)
+               int farthest = kFarPastAnyScreen, TeachingAids aids = TeachingAids::LeftAlone)
         : engine_(seed), practiceRandom_(seed), farthest_(farthest) {
         platform_.executable = edition;
         window_ = std::make_unique<Treframain>(platform_, makeCanvas);
         practice_ = std::make_unique<TProfrm>(platform_, practiceRandom_, makeCanvas);
         window_->FormActivate();
+        std::vector<random_use::MenuPath> leaves;
         for (MenuItem* top : window_->MainMenu1) {
-            random_use::collectLeaves(*top, {}, menu_);
+            random_use::collectLeaves(*top, {}, leaves);
         }
         for (MenuItem* item : window_->PopupMenu1) {
-            random_use::collectLeaves(*item, {}, menu_);
+            random_use::collectLeaves(*item, {}, leaves);
+        }
+        for (const random_use::MenuPath& leaf : leaves) {
+            if (!random_use::isTeachingAid(*leaf.item)) {
+                menu_.push_back(leaf);
+            } else if (aids == TeachingAids::Played) {
+                aids_.push_back(leaf);
+            }
         }
     }
 
@@ -83,6 +107,9 @@ class RandomUser {
     // One random action; returns what it did, for the failure message.
     std::string step() {
         fault_.clear();
+        if (!aids_.empty() && number(0, kOneAidStepIn - 1) == 0) {
+            return clickTeachingAid();
+        }
         const int choice = number(0, 17);
         switch (choice) {
             case 0:
@@ -119,6 +146,9 @@ class RandomUser {
     }
 
   private:
+    // About one step in this many switches a teaching aid, when they are played.
+    static constexpr int kOneAidStepIn = 12;
+
     int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
 
     // Mostly near the control, sometimes far outside anything on screen.
@@ -143,6 +173,22 @@ class RandomUser {
             if (random_use::clickable(path)) {
                 open.push_back(&path);
             }
+        }
+        random_use::MenuPath& chosen =
+            *open[static_cast<std::size_t>(number(0, static_cast<int>(open.size()) - 1))];
+        chosen.item->click();
+        return "menu " + chosen.item->caption;
+    }
+
+    std::string clickTeachingAid() {
+        std::vector<random_use::MenuPath*> open;
+        for (random_use::MenuPath& path : aids_) {
+            if (random_use::clickable(path)) {
+                open.push_back(&path);
+            }
+        }
+        if (open.empty()) {
+            return "no teaching aid to switch";
         }
         random_use::MenuPath& chosen =
             *open[static_cast<std::size_t>(number(0, static_cast<int>(open.size()) - 1))];
@@ -385,5 +431,6 @@ class RandomUser {
     std::unique_ptr<Treframain> window_;
     std::unique_ptr<TProfrm> practice_;
     std::vector<random_use::MenuPath> menu_;
+    std::vector<random_use::MenuPath> aids_;
     std::string fault_;
 };

@@ -6,7 +6,10 @@
 //
 //   lightbox_replay EDITION SEED STEPS calls|pixels [STEP_TO_SHOW]
 //
-// With STEP_TO_SHOW the digest's contents for that step are printed in full as well.
+// With STEP_TO_SHOW the digest's contents for that step are printed in full as well. The
+// user leaves the teaching aids (random_use::isTeachingAid) off, so that a tree compares
+// with one from before them; LIGHTBOX_REPLAY_TEACHING_AIDS=1 plays them too, for trees that
+// both have them.
 #include <QGuiApplication>
 
 #include <cstdint>
@@ -59,6 +62,11 @@ void writeControl(std::ostream& out, const char* name, const Control& c) {
 }
 
 void writeMenu(std::ostream& out, const MenuItem& item) {
+    // A teaching aid that is off says nothing of what a tree without it does, so that trees
+    // with and without it compare equal while the user leaves it alone.
+    if (random_use::isTeachingAid(item) && !item.checked) {
+        return;
+    }
     writeControl(out, "menu", item);
     out << "  checked " << item.checked << '\n';
     for (const MenuItem* child : item.items) {
@@ -197,8 +205,11 @@ int main(int argc, char** argv) {
     QGuiApplication application(qtArgc, argv);
 
     Canvases canvases;
+    const RandomUser::TeachingAids aids = std::getenv("LIGHTBOX_REPLAY_TEACHING_AIDS") != nullptr
+                                              ? RandomUser::TeachingAids::Played
+                                              : RandomUser::TeachingAids::LeftAlone;
     RandomUser user(seed, edition, factoryFor(pixels, canvases),
-                    pixels ? RandomUser::kAcrossAScreen : RandomUser::kFarPastAnyScreen);
+                    pixels ? RandomUser::kAcrossAScreen : RandomUser::kFarPastAnyScreen, aids);
     for (std::uint64_t step = 0; step <= steps; ++step) {
         // Step 0 is the started window.
         const std::string action = step == 0 ? "start" : user.step();
