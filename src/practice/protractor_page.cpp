@@ -38,13 +38,13 @@ void ProtractorPage::pictureMouseMove(Point mouse) {
     if (state == lastToolState) {
         return;
     }
+    // Drawn first in every state, also where the protractor is then drawn again, for the
+    // frame the clearing leaves takes the pen of the drawing before.
+    draw();
     if (state == OnScreenTool::kFollowsMouse || state == OnScreenTool::kTurnsToMouse) {
         placeProtractor(mouse);
-    } else {
-        draw();
-        if (state == kPointerFollowsMouse) {
-            readPointer(mouse);
-        }
+    } else if (state == kPointerFollowsMouse) {
+        readPointer(mouse);
     }
 }
 

@@ -147,6 +147,10 @@ void TProfrm::practicenbChange(int NewTab) {
     currentPage().enter();
     showHandles(currentPage().showsHandles());
     nextbtClick();
+    // Drawn a second time, here and after the figure choices: clearing the picture frames
+    // it in the pen the drawing before left, so only the second drawing gives the page the
+    // same frame whatever was drawn before it.
+    plotbtClick();
 }
 
 void TProfrm::nextbtClick() {
@@ -168,10 +172,12 @@ void TProfrm::ReturnbtClick() {
 void TProfrm::NormalrbClick() {
     tool.startOver();
     nextbtClick();
+    plotbtClick();
 }
 
 void TProfrm::wavefrontrbClick() {
     nextbtClick();
+    plotbtClick();
 }
 
 void TProfrm::Ang1rbClick(Control& sender) {
