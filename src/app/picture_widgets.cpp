@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <optional>
 
 #include "canvas/qt_canvas.h"
@@ -117,13 +118,41 @@ PictureWidget::PictureWidget(const Picture& picture, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get())) {
-        painter.drawImage(0, 0, canvas->image());
-    } else {
-        painter.fillRect(rect(), Qt::white);
+int PictureWidget::screenScale() const {
+    return std::max(1, qRound(devicePixelRatioF()));
+}
+
+void PictureWidget::showChanges() {
+    const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get());
+    if (canvas == nullptr) {
+        update();
+        return;
     }
+    const QRect changed = shown_.take(canvas->image(), screenScale());
+    if (!changed.isEmpty()) {
+        update(changed);
+    }
+}
+
+// The shown pixels are at the screen's scale already, so the painter copies them as they are;
+// only what the window system asks for is drawn.
+void PictureWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get());
+    if (canvas == nullptr) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    // A canvas drawn on since the last sync is taken now; what changed outside the area asked
+    // for is repainted next.
+    const int scale = std::max(1, qRound(painter.device()->devicePixelRatio()));
+    const QRect changed = shown_.take(canvas->image(), scale);
+    const QRect area = event->rect() & QRect(QPoint(0, 0), canvas->image().size());
+    if (!area.contains(changed)) {
+        update(changed);
+    }
+    const QRect source(area.topLeft() * shown_.scale(), area.size() * shown_.scale());
+    painter.drawImage(area, shown_.shown(), source);
 }
 
 namespace {
@@ -153,6 +182,20 @@ QImage handlePixels(const HandleLook& look) {
 HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
     : MouseReportingWidget(parent), pixels_(handlePixels(look)) {
     resize(kHandleSize, kHandleSize);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void HandleWidget::mousePressEvent(QMouseEvent* event) {
+    MouseReportingWidget::mousePressEvent(event);
+    setCursor(Qt::ClosedHandCursor);
+}
+
+// Only when the last button comes up is the handle let go.
+void HandleWidget::mouseReleaseEvent(QMouseEvent* event) {
+    MouseReportingWidget::mouseReleaseEvent(event);
+    if (event->buttons() == Qt::NoButton) {
+        setCursor(Qt::OpenHandCursor);
+    }
 }
 
 // One image rather than a fill a pixel: a drag repaints every handle over the bench.

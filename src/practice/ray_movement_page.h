@@ -64,6 +64,8 @@ class RayMovementPage : public PracticePage {
     // A handle as assistive technology names it, and its hint.
     std::string nameOf(const Shape& handle) const;
     std::string hintOf(const Shape& handle) const;
+    // The way the torch shines, from its end of the ray towards the hit point.
+    double rayDirection() const;
 
   private:
     const Picture& picture_;
@@ -76,7 +78,6 @@ class RayMovementPage : public PracticePage {
     void reset();
     int resetHitPointLeft() const;
     void placeMidpoint();
-    double rayDirection() const;
     void drawTarget();
     void drawTorch();
 };

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <vector>
+
+#include "app/shown_pixels.h"
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlue = 0xFF0000FF;
+
+QImage whitePicture(int width = 40, int height = 30) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(kWhite);
+    return image;
+}
+
+struct ChangeCase {
+    const char* what;
+    std::vector<QPoint> redPixels;
+    QRect changed;
+};
+
+const ChangeCase kChanges[] = {
+    {"nothing changed", {}, {}},
+    {"one pixel", {{7, 4}}, {7, 4, 1, 1}},
+    {"two far corners", {{0, 0}, {39, 29}}, {0, 0, 40, 30}},
+    {"a diagonal pair", {{30, 2}, {5, 20}}, {5, 2, 26, 19}},
+    {"a row's two ends", {{3, 11}, {36, 11}}, {3, 11, 34, 1}},
+};
+
+TEST(ShownPixels, theChangedAreaIsTheSmallestRectangleHoldingEveryChangedPixel) {
+    for (const ChangeCase& c : kChanges) {
+        SCOPED_TRACE(c.what);
+        const QImage before = whitePicture();
+        QImage after = before.copy();
+        for (const QPoint& pixel : c.redPixels) {
+            after.setPixel(pixel, kRed);
+        }
+        EXPECT_EQ(changedArea(before, after), c.changed);
+    }
+}
+
+TEST(ShownPixels, aPictureOfAnotherSizeChangesWhole) {
+    EXPECT_EQ(changedArea(whitePicture(40, 30), whitePicture(41, 30)), QRect(0, 0, 41, 30));
+}
+
+TEST(ShownPixels, aScaledCopyMakesEachPixelAWholeBlock) {
+    QImage picture = whitePicture(3, 2);
+    picture.setPixel(1, 0, kRed);
+    picture.setPixel(2, 1, kBlue);
+    QImage scaled(6, 4, QImage::Format_RGB32);
+    scaled.fill(0xFF000000);
+    copyScaled(picture, picture.rect(), 2, scaled);
+    const QRgb W = kWhite, R = kRed, B = kBlue;
+    const QRgb expected[4][6] = {
+        {W, W, R, R, W, W}, {W, W, R, R, W, W}, {W, W, W, W, B, B}, {W, W, W, W, B, B}};
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            EXPECT_EQ(scaled.pixel(x, y), expected[y][x]) << x << ", " << y;
+        }
+    }
+}
+
+// What the widget shows follows the canvas: all of it at first, then only what changed, and
+// nothing when the canvas was not drawn on, or was drawn on without a change.
+TEST(ShownPixels, takeCopiesOnlyWhatChangedAtTheScreensScale) {
+    QImage canvas = whitePicture();
+    ShownPixels shown;
+    EXPECT_EQ(shown.take(canvas, 2), canvas.rect());
+    EXPECT_EQ(shown.shown().size(), QSize(80, 60));
+    EXPECT_EQ(shown.shown().devicePixelRatio(), 2.0);
+    EXPECT_EQ(shown.take(canvas, 2), QRect());
+
+    canvas.setPixel(10, 5, kWhite);
+    EXPECT_EQ(shown.take(canvas, 2), QRect());
+    canvas.setPixel(10, 5, kRed);
+    EXPECT_EQ(shown.take(canvas, 2), QRect(10, 5, 1, 1));
+    for (const QPoint block : {QPoint(20, 10), QPoint(21, 10), QPoint(20, 11), QPoint(21, 11)}) {
+        EXPECT_EQ(shown.shown().pixel(block), kRed);
+    }
+    EXPECT_EQ(shown.shown().pixel(22, 10), kWhite);
+
+    // On a screen of another scale everything is shown anew.
+    EXPECT_EQ(shown.take(canvas, 1), canvas.rect());
+    EXPECT_EQ(shown.shown().size(), canvas.size());
+    EXPECT_EQ(shown.shown().pixel(10, 5), kRed);
+}
+
+}  // namespace
