@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/picture_memory.h"
 #include "canvas/qt_canvas.h"
 #include "canvas/recording_canvas.h"
 #include "support/random_user.h"
@@ -186,6 +187,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s EDITION SEED STEPS calls|pixels [STEP_TO_SHOW]\n", argv[0]);
         return 2;
     }
+    // As the program does, so that the replay's memory is the program's.
+    handFreedPicturesBack();
     const std::string edition = argv[1];
     const std::uint64_t seed = std::strtoull(argv[2], nullptr, 10);
     const std::uint64_t steps = std::strtoull(argv[3], nullptr, 10);
