@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "canvas/picture_memory.h"
 
+// Any header of the C library says whether it is glibc.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
