@@ -519,9 +519,10 @@ void MainWindowView::activateOnce() {
 
 void MainWindowView::fitInto(const QRect& available) {
     const QSize wanted(model_.form.width, model_.form.height);
-    sizeLimit_ = available.isEmpty()
-                     ? QSize()
-                     : look::fittedWindowSize(wanted, available, look::frameMarginsOf(this));
+    fittedSize_ = available.isEmpty()
+                      ? QSize()
+                      : look::fittedWindowSize(wanted, available, look::frameMarginsOf(this),
+                                               look::scrollBarExtent(this));
     setFixedSize(shownSize());
     const QPoint preferred(model_.form.left, model_.form.top);
     if (available.isEmpty()) {
@@ -532,8 +533,7 @@ void MainWindowView::fitInto(const QRect& available) {
 }
 
 QSize MainWindowView::shownSize() const {
-    const QSize wanted(model_.form.width, model_.form.height);
-    return sizeLimit_.isValid() ? wanted.boundedTo(sizeLimit_) : wanted;
+    return fittedSize_.isValid() ? fittedSize_ : QSize(model_.form.width, model_.form.height);
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {

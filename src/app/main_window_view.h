@@ -66,8 +66,8 @@ class MainWindowView : public QMainWindow {
     bool activated_ = false;
     QWidget* client_ = nullptr;
     QWidget* clientHolder_ = nullptr;
-    // The largest size the screen leaves the window; none until it has been fitted.
-    QSize sizeLimit_;
+    // The size the screen leaves the window; none until it has been fitted to one.
+    QSize fittedSize_;
     QWidget* frame_ = nullptr;
     QLabel* hintLine_ = nullptr;
     PictureWidget* benchPicture_ = nullptr;

@@ -128,7 +128,7 @@ void PictureWidget::showChanges() {
         update();
         return;
     }
-    const QRect changed = shown_.take(canvas->image(), screenScale());
+    const QRegion changed = shown_.take(canvas->image(), screenScale());
     if (!changed.isEmpty()) {
         update(changed);
     }
@@ -146,13 +146,15 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     // A canvas drawn on since the last sync is taken now; what changed outside the area asked
     // for is repainted next.
     const int scale = std::max(1, qRound(painter.device()->devicePixelRatio()));
-    const QRect changed = shown_.take(canvas->image(), scale);
-    const QRect area = event->rect() & QRect(QPoint(0, 0), canvas->image().size());
-    if (!area.contains(changed)) {
-        update(changed);
+    const QRegion changed = shown_.take(canvas->image(), scale);
+    const QRegion asked = event->region() & QRect(QPoint(0, 0), canvas->image().size());
+    if (!(changed - asked).isEmpty()) {
+        update(changed - asked);
     }
-    const QRect source(area.topLeft() * shown_.scale(), area.size() * shown_.scale());
-    painter.drawImage(area, shown_.shown(), source);
+    for (const QRect& part : asked) {
+        const QRect source(part.topLeft() * shown_.scale(), part.size() * shown_.scale());
+        painter.drawImage(part, shown_.shown(), source);
+    }
 }
 
 namespace {

@@ -307,7 +307,8 @@ void PracticeView::fitInto(const QRect& available) {
         setFixedSize(wanted);
         return;
     }
-    setFixedSize(look::fittedWindowSize(wanted, available, look::frameMarginsOf(this)));
+    setFixedSize(look::fittedWindowSize(wanted, available, look::frameMarginsOf(this),
+                                        look::scrollBarExtent(this)));
     look::centreInArea(this, available);
 }
 

@@ -14,46 +14,79 @@ bool rowsDiffer(const QImage& a, const QImage& b, int y) {
                        static_cast<std::size_t>(a.width()) * kBytesPerPixel) != 0;
 }
 
-// Widens [left, right] to every pixel of row `y` that differs, looking only outside it.
+bool spansDiffer(const quint32* a, const quint32* b, int from, int to) {
+    return from < to && std::memcmp(a + from, b + from,
+                                    static_cast<std::size_t>(to - from) * kBytesPerPixel) != 0;
+}
+
+// Widens [left, right] to every pixel of row `y` that differs, looking only outside it; the
+// parts outside are compared whole first, as they mostly hold no change.
 void widenToChangesInRow(const QImage& a, const QImage& b, int y, int& left, int& right) {
     const auto* rowA = reinterpret_cast<const quint32*>(a.constScanLine(y));
     const auto* rowB = reinterpret_cast<const quint32*>(b.constScanLine(y));
-    for (int x = 0; x < left; ++x) {
-        if (rowA[x] != rowB[x]) {
-            left = x;
-            break;
+    if (spansDiffer(rowA, rowB, 0, left)) {
+        for (int x = 0; x < left; ++x) {
+            if (rowA[x] != rowB[x]) {
+                left = x;
+                break;
+            }
         }
     }
-    for (int x = a.width() - 1; x > right; --x) {
-        if (rowA[x] != rowB[x]) {
-            right = x;
-            break;
+    if (spansDiffer(rowA, rowB, right + 1, a.width())) {
+        for (int x = a.width() - 1; x > right; --x) {
+            if (rowA[x] != rowB[x]) {
+                right = x;
+                break;
+            }
         }
+    }
+}
+
+// Copies `part` of one picture into the same place of another of the same size and format.
+void copyPart(const QImage& from, const QRect& part, QImage& to) {
+    const std::size_t rowBytes = static_cast<std::size_t>(part.width()) * kBytesPerPixel;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        std::memcpy(to.scanLine(y) + part.left() * kBytesPerPixel,
+                    from.constScanLine(y) + part.left() * kBytesPerPixel, rowBytes);
+    }
+}
+
+// One row of `count` pixels, each written twice: the common scale of 2, in whole 64-bit
+// stores.
+void doubleRow(const quint32* source, int count, quint32* out) {
+    for (int x = 0; x < count; ++x) {
+        const quint64 pixel = source[x];
+        const quint64 twice = pixel | pixel << 32;
+        std::memcpy(out + 2 * x, &twice, sizeof twice);
     }
 }
 
 }  // namespace
 
-QRect changedArea(const QImage& before, const QImage& after) {
+QRegion changedArea(const QImage& before, const QImage& after) {
     if (before.size() != after.size() || before.format() != after.format() ||
         after.depth() != kBytesPerPixel * 8) {
         return after.rect();
     }
-    int top = -1;
-    int bottom = -1;
-    int left = after.width();
-    int right = -1;
-    for (int y = 0; y < after.height(); ++y) {
-        if (rowsDiffer(before, after, y)) {
-            top = top < 0 ? y : top;
-            bottom = y;
-            widenToChangesInRow(before, after, y, left, right);
+    QRegion changed;
+    for (int bandTop = 0; bandTop < after.height(); bandTop += kChangeBandRows) {
+        const int bandEnd = std::min(bandTop + kChangeBandRows, after.height());
+        int top = -1;
+        int bottom = -1;
+        int left = after.width();
+        int right = -1;
+        for (int y = bandTop; y < bandEnd; ++y) {
+            if (rowsDiffer(before, after, y)) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                widenToChangesInRow(before, after, y, left, right);
+            }
+        }
+        if (top >= 0) {
+            changed += QRect(QPoint(left, top), QPoint(right, bottom));
         }
     }
-    if (top < 0) {
-        return {};
-    }
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    return changed;
 }
 
 void copyScaled(const QImage& from, const QRect& area, int scale, QImage& to) {
@@ -66,9 +99,13 @@ void copyScaled(const QImage& from, const QRect& area, int scale, QImage& to) {
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         const auto* source = reinterpret_cast<const quint32*>(from.constScanLine(y));
         auto* first = reinterpret_cast<quint32*>(to.scanLine(y * scale)) + inside.left() * scale;
-        quint32* out = first;
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            out = std::fill_n(out, scale, source[x]);
+        if (scale == 2) {
+            doubleRow(source + inside.left(), inside.width(), first);
+        } else {
+            quint32* out = first;
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                out = std::fill_n(out, scale, source[x]);
+            }
         }
         for (int copy = 1; copy < scale; ++copy) {
             std::memcpy(to.scanLine(y * scale + copy) + inside.left() * scale * kBytesPerPixel,
@@ -77,7 +114,7 @@ void copyScaled(const QImage& from, const QRect& area, int scale, QImage& to) {
     }
 }
 
-QRect ShownPixels::take(const QImage& canvas, int scale) {
+QRegion ShownPixels::take(const QImage& canvas, int scale) {
     // Only 32-bit pixels are compared and scaled here; anything else is taken whole, and
     // scaled by the painter.
     const bool wholePixels = canvas.depth() == kBytesPerPixel * 8;
@@ -88,7 +125,7 @@ QRect ShownPixels::take(const QImage& canvas, int scale) {
         return {};
     }
     takenKey_ = canvas.cacheKey();
-    QRect changed;
+    QRegion changed;
     if (fresh) {
         // A deep copy: sharing the canvas's buffer would make its next write copy it whole.
         picture_ = canvas.copy();
@@ -98,14 +135,14 @@ QRect ShownPixels::take(const QImage& canvas, int scale) {
         changed = canvas.rect();
     } else {
         changed = changedArea(picture_, canvas);
-        for (int y = changed.top(); y <= changed.bottom(); ++y) {
-            std::memcpy(picture_.scanLine(y) + changed.left() * kBytesPerPixel,
-                        canvas.constScanLine(y) + changed.left() * kBytesPerPixel,
-                        static_cast<std::size_t>(changed.width()) * kBytesPerPixel);
+        for (const QRect& part : changed) {
+            copyPart(canvas, part, picture_);
         }
     }
     if (scale > 1) {
-        copyScaled(picture_, changed, scale, scaled_);
+        for (const QRect& part : changed) {
+            copyScaled(picture_, part, scale, scaled_);
+        }
     }
     return changed;
 }

@@ -3,11 +3,16 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 
-// The part of a picture where `after` differs from `before`, as the smallest rectangle
-// holding every changed pixel; the whole of `after` when the two differ in size or format,
-// and an empty rectangle when nothing changed.
-QRect changedArea(const QImage& before, const QImage& after);
+// Rows are compared in bands this high: a ray drawn across the picture changes a narrow strip
+// of each band, where the one rectangle around all its pixels would be the whole picture.
+inline constexpr int kChangeBandRows = 16;
+
+// Where `after` differs from `before`: in each band of kChangeBandRows rows that holds a
+// change, the smallest rectangle holding that band's changed pixels. The whole of `after`
+// when the two differ in size or format, and nothing when nothing changed.
+QRegion changedArea(const QImage& before, const QImage& after);
 
 // Copies `area` of `from` into `to`, which is `scale` times as large: each pixel becomes a
 // `scale` x `scale` block, with no blending between pixels.
@@ -20,7 +25,7 @@ class ShownPixels {
   public:
     // Takes over what changed on the canvas since the last time, at `scale` screen pixels a
     // picture pixel, and returns where, in picture pixels (empty when nothing did).
-    QRect take(const QImage& canvas, int scale);
+    QRegion take(const QImage& canvas, int scale);
     // What the widget draws, `scale` times the picture's size, its device pixel ratio set to
     // match.
     const QImage& shown() const { return scale_ > 1 ? scaled_ : picture_; }

@@ -53,9 +53,21 @@ QPoint placedFrameTopLeft(const QRect& available, const QSize& frame, const QPoi
             placedStart(preferred.y(), frame.height(), available.y(), available.height())};
 }
 
-QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame) {
+QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame,
+                       int scrollBar) {
     const QSize room = available.size().shrunkBy(frame);
-    return wanted.boundedTo(room).expandedTo(QSize(1, 1));
+    QSize fitted = wanted.boundedTo(room);
+    if (fitted.height() < wanted.height()) {
+        fitted.setWidth(std::min(wanted.width() + scrollBar, room.width()));
+    }
+    if (fitted.width() < wanted.width()) {
+        fitted.setHeight(std::min(wanted.height() + scrollBar, room.height()));
+    }
+    return fitted.expandedTo(QSize(1, 1));
+}
+
+int scrollBarExtent(const QWidget* window) {
+    return window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
 }
 
 QMargins frameMarginsOf(const QWidget* window) {

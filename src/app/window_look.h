@@ -36,8 +36,10 @@ QPoint placedFrameTopLeft(const QRect& available, const QSize& frame, const QPoi
 
 // The size of a window that wants `wanted` on a screen whose free area is `available`, its
 // frame adding `frame` around it: as wanted where it fits, otherwise as large as the area
-// leaves, never less than one pixel.
-QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame);
+// leaves, never less than one pixel. Cut one way, the window grows the other way by
+// `scrollBar` where there is room, to hold the scroll bar its content then needs.
+QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame,
+                       int scrollBar);
 
 // The window frame's margins, or, before a window manager has framed the window, a title bar
 // of the style's height: a window sized without it would lose its bottom edge to the screen.
@@ -45,6 +47,9 @@ QMargins frameMarginsOf(const QWidget* window);
 
 // The free area of the screen the window is on, or will open on; none without a screen.
 QRect availableAreaOf(const QWidget* window);
+
+// The width of the scroll bars a window's content scrolls by.
+int scrollBarExtent(const QWidget* window);
 
 // A frameless scroll area holding `content`, which it shows whole where there is room and
 // scrolls where there is not; `content` keeps at least `contentSize`, where that is valid.

@@ -173,19 +173,22 @@ struct FitCase {
     QSize fitted;
 };
 
+// The frame adds 2 pixels each side and a 30-pixel title bar; a scroll bar is 16 wide.
 const FitCase kFits[] = {
     {"fits: as wanted", {800, 600}, {0, 0, 1280, 1024}, {2, 30, 2, 2}, {800, 600}},
     {"exactly fits with its frame", {800, 600}, {0, 0, 804, 632}, {2, 30, 2, 2}, {800, 600}},
-    {"too tall by the title bar", {800, 600}, {0, 0, 1024, 600}, {2, 30, 2, 2}, {800, 568}},
+    {"too tall: wider by a scroll bar", {800, 600}, {0, 0, 1024, 600}, {2, 30, 2, 2}, {816, 568}},
+    {"too tall, no room to widen", {800, 600}, {0, 0, 810, 600}, {2, 30, 2, 2}, {806, 568}},
+    {"too wide: taller by a scroll bar", {800, 500}, {0, 0, 640, 1024}, {2, 30, 2, 2}, {636, 516}},
     {"too large both ways", {800, 600}, {0, 0, 640, 512}, {2, 30, 2, 2}, {636, 480}},
-    {"a panel's share taken", {800, 600}, {0, 40, 960, 500}, {0, 0, 0, 0}, {800, 500}},
+    {"a panel's share taken", {800, 600}, {0, 40, 960, 500}, {0, 0, 0, 0}, {816, 500}},
     {"no room at all: one pixel", {800, 600}, {0, 0, 0, 0}, {2, 30, 2, 2}, {1, 1}},
 };
 
 TEST(SmallScreens, aWindowIsFittedToWhatTheFreeAreaLeavesInsideItsFrame) {
     for (const FitCase& c : kFits) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(look::fittedWindowSize(c.wanted, c.available, c.frame), c.fitted);
+        EXPECT_EQ(look::fittedWindowSize(c.wanted, c.available, c.frame, 16), c.fitted);
     }
 }
 
