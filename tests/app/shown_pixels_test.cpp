@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <vector>
 
 #include "app/shown_pixels.h"
+#include "support/shown_main_window.h"
 
 namespace {
 
@@ -100,6 +103,55 @@ TEST(ShownPixels, takeCopiesOnlyWhatChangedAtTheScreensScale) {
     EXPECT_EQ(shown.take(canvas, 1), QRegion(canvas.rect()));
     EXPECT_EQ(shown.shown().size(), canvas.size());
     EXPECT_EQ(shown.shown().pixel(10, 5), kRed);
+}
+
+// Counts the paints a widget receives, and the area they cover.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+    QRegion painted;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+int areaOf(const QRegion& region) {
+    int area = 0;
+    for (const QRect& rect : region) {
+        area += rect.width() * rect.height();
+    }
+    return area;
+}
+
+TEST(ShownPixelsOnScreen, aMoveThatChangesNothingRepaintsNothingAndADragOnlyWhatChanged) {
+    ShownMainWindow window;
+    PictureWidget* bench = window.view.benchPicture();
+    QApplication::processEvents();
+    PaintCounter counter(bench);
+    for (int row = 119; row <= 120; ++row) {
+        window.hover(window.at(bench, {600, row}));
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints, 0);
+
+    HandleWidget* source = window.view.handleFor(window.model.dsh1);
+    const QPoint grip = window.at(source, {2, 2});
+    window.press(grip);
+    QApplication::processEvents();
+    counter.painted = QRegion();
+    window.drag(grip + QPoint(0, 10));
+    QApplication::processEvents();
+    window.release(grip + QPoint(0, 10));
+    const int whole = bench->width() * bench->height();
+    EXPECT_GT(areaOf(counter.painted), 0);
+    EXPECT_LT(areaOf(counter.painted), whole / 2);
 }
 
 }  // namespace
