@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/picture_widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/grab_targets.h"
 #include "canvas/qt_canvas.h"
 #include "controls/handle_geometry.h"
 
@@ -193,8 +196,32 @@ QImage handlePixels(const HandleLook& look) {
 
 }  // namespace
 
+namespace {
+
+// Assistive technology finds a handle where the pointer can take it: its place on screen is
+// the target around it, not only its 5 x 5 pixels.
+class AccessibleHandle : public QAccessibleWidget {
+  public:
+    explicit AccessibleHandle(QWidget* handle) : QAccessibleWidget(handle) {}
+
+    QRect rect() const override {
+        const QRect target = grabTargetAround(QRect(QPoint(0, 0), widget()->size()));
+        return {widget()->mapToGlobal(target.topLeft()), target.size()};
+    }
+};
+
+// HandleWidget has no meta-object of its own, so it is asked for under QWidget's name.
+QAccessibleInterface* handleInterface(const QString&, QObject* object) {
+    auto* handle = dynamic_cast<HandleWidget*>(object);
+    return handle != nullptr ? new AccessibleHandle(handle) : nullptr;
+}
+
+}  // namespace
+
 HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
     : MouseReportingWidget(parent), pixels_(handlePixels(look)) {
+    // Installing the same factory again changes nothing.
+    QAccessible::installFactory(handleInterface);
     resize(kHandleSize, kHandleSize);
     setCursor(Qt::OpenHandCursor);
 }

@@ -3,6 +3,7 @@
 // the pointer looks like meanwhile.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointingDevice>
 #include <QTest>
@@ -209,7 +210,18 @@ TEST(HandleTargetsOnScreen, thePointerIsAnOpenHandOverAHandleAndAClosedOneWhileI
     EXPECT_EQ(source->cursor().shape(), Qt::OpenHandCursor);
 }
 
-TEST(HandleTargetsOnScreen, aFingerDragsASourceFromBesideItAndPressesAButton) {
+// Assistive technology places a handle, by its name, where the pointer can take it.
+TEST(HandleTargetsOnScreen, assistiveTechnologyPlacesAHandleOverItsTarget) {
+    ShownMainWindow window;
+    HandleWidget* aim = window.view.handleFor(window.model.ssh1);
+    QAccessibleInterface* handle = QAccessible::queryAccessibleInterface(aim);
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(handle->rect(), QRect(aim->mapToGlobal(QPoint(-10, -10)), QSize(25, 25)));
+    EXPECT_EQ(handle->text(QAccessible::Name), aim->accessibleName());
+    EXPECT_FALSE(aim->accessibleName().isEmpty());
+}
+
+TEST(HandleTargetsOnScreen, aFingerDragsASourceFromBesideIt) {
     ShownMainWindow window;
     Treframain& m = window.model;
     QPointingDevice* finger = QTest::createTouchDevice();
