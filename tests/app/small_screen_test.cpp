@@ -137,21 +137,6 @@ TEST(SmallScreens, onTheDeskScreenTheMainWindowKeepsItsSizeAndScrollsNothing) {
     EXPECT_FALSE(holder->verticalScrollBar()->isVisible());
 }
 
-TEST(SmallScreens, thePracticeWindowOpensInsideTheFreeArea) {
-    for (const ScreenCase& c : kScreens) {
-        SCOPED_TRACE(c.name);
-        QScreen* screen = screenNamed(c.name);
-        ASSERT_NE(screen, nullptr);
-        PracticeOnScreen practice;
-        practice.view.setScreen(screen);
-        practice.view.move(screen->availableGeometry().topLeft());
-        practice.view.show();
-        QApplication::processEvents();
-        EXPECT_TRUE(screen->availableGeometry().contains(practice.view.frameGeometry()));
-        practice.view.hide();
-    }
-}
-
 // A free area smaller than the practice window itself.
 TEST(SmallScreens, thePracticeWindowShrinksToATinyAreaAndScrollsToEveryControl) {
     PracticeOnScreen practice;
