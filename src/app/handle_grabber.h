@@ -31,8 +31,6 @@ class HandleGrabber : public QObject {
     // `alsoTakenAt` answers, in the panel's coordinates, for what else takes the handle.
     void add(HandleWidget* handle, QPoint grip, std::function<bool(QPoint)> alsoTakenAt = {});
 
-    bool dragging() const { return grab_.has_value(); }
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
