@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointingDevice>
 #include <QtMath>
 #include <algorithm>
 #include <optional>
@@ -37,12 +36,6 @@ QPoint pixelOf(const QMouseEvent* event) {
     return {qFloor(event->position().x()), qFloor(event->position().y())};
 }
 
-// A finger on a touch screen, whose press Qt hands on as the mouse's.
-bool fromAFinger(const QMouseEvent* event) {
-    const QPointingDevice* device = event->pointingDevice();
-    return device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen;
-}
-
 }  // namespace
 
 MouseReportingWidget::MouseReportingWidget(QWidget* parent) : QWidget(parent) {
@@ -55,11 +48,6 @@ void MouseReportingWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint at = pixelOf(event);
-    // A finger lands without hovering there first; the mouse would have reported the move
-    // that brought it (where the measuring tool follows it, say).
-    if (fromAFinger(event) && mouse.move) {
-        mouse.move(at.x(), at.y());
-    }
     mouse.press(modelButton(event->button()), at.x(), at.y());
 }
 
