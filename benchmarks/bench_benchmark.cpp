@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWindow>
 
 #include "app/main_window_view.h"
@@ -72,47 +73,108 @@ void sourceHandleSweepStep(benchmark::State& state) {
 }
 BENCHMARK(sourceHandleSweepStep)->Unit(benchmark::kMicrosecond);
 
-// The largest load on the real window, shown offscreen.
+// The screen of the desk, at a scale of 1, or the same desk at 2.
+QScreen* deskAtScale(int scale) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (qRound(screen->devicePixelRatio()) == scale) {
+            return screen;
+        }
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+// The largest load on the real window, shown offscreen on a screen of the given scale.
 struct LoadedBenchOnScreen {
-    LoadedBenchOnScreen() {
+    explicit LoadedBenchOnScreen(int scale = 1) {
+        QScreen* screen = deskAtScale(scale);
+        view.setScreen(screen);
+        view.move(screen->availableGeometry().topLeft());
         view.show();
         QApplication::processEvents();
         loadTheBench(window);
         view.sync();
+        paintWhatWasAskedFor();
     }
+    // What the event loop does next: deliver what the widgets posted, their repaints among
+    // it.
+    static void paintWhatWasAskedFor() { QCoreApplication::sendPostedEvents(); }
     NullPlatform platform;
     Treframain window{platform, qtCanvases()};
     MainWindowView view{window};
 };
 
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+void sendMouse(MainWindowView& view, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QWindow* screen = view.windowHandle();
+    QMouseEvent event(type, at, at, screen->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(screen, &event);
+}
+
 // The same move as the window system delivers it: through the real handle widget, the
-// model, the sync of every widget and a repaint of the bench picture.
-void sourceHandleDragStepOnScreen(benchmark::State& state) {
-    LoadedBenchOnScreen bench;
+// model, the sync of every widget and the repaint of what changed on the bench picture.
+void dragStepOnScreen(benchmark::State& state, int scale) {
+    LoadedBenchOnScreen bench(scale);
     Treframain& window = bench.window;
     MainWindowView& view = bench.view;
-    QWindow* screen = view.windowHandle();
-    const auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButton button) {
-        const QPoint at = view.handleFor(window.dsh1)->mapTo(&view, local);
-        QMouseEvent event(type, at, at, screen->mapToGlobal(at), button, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(screen, &event);
-    };
-    send(QEvent::MouseButtonPress, {2, 2}, Qt::LeftButton);
+    PaintCounter painted(view.benchPicture());
+    const auto at = [&](QPoint local) { return view.handleFor(window.dsh1)->mapTo(&view, local); };
+    sendMouse(view, QEvent::MouseButtonPress, at({2, 2}), Qt::LeftButton, Qt::LeftButton);
     int step = 1;
     for (auto _ : state) {
-        send(QEvent::MouseMove, {3, 3 + step}, Qt::NoButton);
-        view.benchPicture()->repaint();
+        sendMouse(view, QEvent::MouseMove, at({3, 3 + step}), Qt::NoButton, Qt::LeftButton);
+        LoadedBenchOnScreen::paintWhatWasAskedFor();
         step = -step;
     }
     if (!window.bench.handleHeld) {
         state.SkipWithError("the press did not reach the handle");
     }
+    if (painted.paints == 0) {
+        state.SkipWithError("the bench was never repainted");
+    }
+}
+
+void sourceHandleDragStepOnScreen(benchmark::State& state) {
+    dragStepOnScreen(state, 1);
 }
 BENCHMARK(sourceHandleDragStepOnScreen)->Unit(benchmark::kMicrosecond);
 
+void sourceHandleDragStepOnScreenAtScale2(benchmark::State& state) {
+    dragStepOnScreen(state, 2);
+}
+BENCHMARK(sourceHandleDragStepOnScreenAtScale2)->Unit(benchmark::kMicrosecond);
+
+// A move without a button over the bench that changes nothing on it, between two rows far
+// from any handle: the hint is said again and nothing is repainted.
+void idleMoveOverTheBenchOnScreen(benchmark::State& state) {
+    LoadedBenchOnScreen bench(static_cast<int>(state.range(0)));
+    MainWindowView& view = bench.view;
+    PaintCounter painted(view.benchPicture());
+    const auto at = [&](QPoint local) { return view.benchPicture()->mapTo(&view, local); };
+    int row = 119;
+    for (auto _ : state) {
+        sendMouse(view, QEvent::MouseMove, at({600, row}), Qt::NoButton, Qt::NoButton);
+        LoadedBenchOnScreen::paintWhatWasAskedFor();
+        row = row == 119 ? 120 : 119;
+    }
+    state.counters["paints"] = painted.paints;
+}
+BENCHMARK(idleMoveOverTheBenchOnScreen)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
 // One arrow key on a focused source handle, as an auto-repeating key delivers it: through the
-// widget, the whole drag it stands for (press, move, release), the sync and a repaint.
+// widget, the whole drag it stands for (press, move, release), the sync and the repaint.
 void sourceHandleArrowKeyOnScreen(benchmark::State& state) {
     LoadedBenchOnScreen bench;
     Treframain& window = bench.window;
@@ -122,7 +184,7 @@ void sourceHandleArrowKeyOnScreen(benchmark::State& state) {
     for (auto _ : state) {
         QKeyEvent press(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
         QApplication::sendEvent(handle, &press);
-        view.benchPicture()->repaint();
+        LoadedBenchOnScreen::paintWhatWasAskedFor();
         up = !up;
     }
 }

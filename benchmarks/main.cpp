@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <chrono>
 
+#include "canvas/picture_memory.h"
 #include "copy_ratio_reporter.h"
 #include "fixtures.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program starts.
+    handFreedPicturesBack();
+    // Qt takes the first screen by name as the primary one.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LIGHTBOX_OFFSCREEN_SCREENS);
     const auto started = std::chrono::steady_clock::now();
     QApplication application(argc, argv);
     applicationStartTime() = std::chrono::steady_clock::now() - started;

@@ -13,6 +13,7 @@
 #include "app/qt_platform.h"
 #include "app/settings_off_disk.h"
 #include "app/whoami_view.h"
+#include "canvas/picture_memory.h"
 #include "canvas/qt_canvas.h"
 #include "shell/application.h"
 #include "shell/edition.h"
@@ -27,6 +28,7 @@ std::string environmentVariable(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    handFreedPicturesBack();
     const char* programName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
     // Without a display Qt would abort with its plugin diagnostics (and a core dump); a
     // student started from a text console is told what is missing instead.

@@ -14,15 +14,20 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QtMath>
 
 #include "app/focus_mark.h"
+#include "app/handle_grabber.h"
 #include "app/spoken_scroll_bar.h"
 #include "app/spoken_tab_widget.h"
 #include "app/window_look.h"
 #include "canvas/qt_canvas.h"
+#include "canvas/screen_geometry.h"
+#include "canvas/torch_icon.h"
+#include "controls/handle_geometry.h"
 #include "interaction/hints.h"
 #include "shell/treframain.h"
 
@@ -145,11 +150,15 @@ void MainWindowView::buildFrame() {
                 [this, onPicture] { model_.planeimMouseMove(onPicture.x(), onPicture.y()); });
         };
     };
-    auto* client = new MouseReportingWidget(this);
+    // On a screen too small for the window the client area scrolls, so that every control
+    // stays within reach.
+    auto* client = new MouseReportingWidget(nullptr);
     client_ = client;
     look::fillBackground(client, Qt::white);
     client->mouse.move = overTheBench(client);
-    setCentralWidget(client);
+    clientHolder_ = look::scrollingHolder(client, QSize(), this);
+    clientHolder_->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(clientHolder_);
 
     auto* frame = new MouseReportingWidget(client);
     frame_ = frame;
@@ -169,7 +178,37 @@ void MainWindowView::buildFrame() {
     binder_.bindPlain(model_.copyshape, selection);
     buildHandles(panel);
     buildBenchPicture(panel);
+    buildHandleTargets(panel);
     buildKeyboardUse(panel);
+}
+
+// Every handle can be taken in a target around it, and each light source anywhere on its
+// torch as well. A dragged source keeps the pointer at its grip; the other handles follow
+// the pointer's own rows and columns.
+void MainWindowView::buildHandleTargets(QWidget* panel) {
+    Treframain& m = model_;
+    grabber_ = new HandleGrabber(panel, {benchPicture_, panel});
+    const std::pair<const Shape*, const Shape*> torches[] = {
+        {&m.dsh1, &m.ssh1}, {&m.dsh2, &m.ssh2}, {&m.dsh3, &m.ssh3}};
+    for (const auto& [source, aim] : torches) {
+        grabber_->add(
+            handleFor(*source), {kSourceGrip, kSourceGrip},
+            [this, source, aim](QPoint inPanel) { return torchCoversAt(*source, *aim, inPanel); });
+    }
+    for (const Shape* shape : {&m.ssh1, &m.ssh2, &m.ssh3, &m.mid1, &m.mid2, &m.mid3, &m.centerg}) {
+        grabber_->add(handleFor(*shape), {0, 0});
+    }
+}
+
+// The torch as the bench draws it: its lamp by the source handle, shining towards the aim.
+bool MainWindowView::torchCoversAt(const Shape& source, const Shape& aim, QPoint inPanel) const {
+    if (!model_.ShowLightsource1.checked || !source.visible) {
+        return false;
+    }
+    const Point lens = lampOnPicture(source, model_.planeim);
+    const double direction = headingTowards({source.left, source.top}, {aim.left, aim.top});
+    const Point at{inPanel.x() - model_.planeim.left, inPanel.y() - model_.planeim.top};
+    return torchCovers(lens, direction, TorchLook{!model_.Pointsource1.checked}, at);
 }
 
 void MainWindowView::buildBenchPicture(QWidget* panel) {
@@ -426,8 +465,8 @@ void MainWindowView::sync() {
     // The application's name stays as main() set it from the edition: the desktop took the
     // windows' class from it when the first window was made, before the set-up gave the
     // model its title.
-    if (size() != QSize(model_.form.width, model_.form.height)) {
-        setFixedSize(model_.form.width, model_.form.height);
+    if (size() != shownSize()) {
+        setFixedSize(shownSize());
     }
     binder_.syncAll();
     // One line: a line break in a hint becomes a pause.
@@ -438,7 +477,7 @@ void MainWindowView::sync() {
     }
     benchPicture_->setCursor(model_.planeim.cursor == Cursor::Cross ? Qt::CrossCursor
                                                                     : Qt::ArrowCursor);
-    benchPicture_->update();
+    benchPicture_->showChanges();
     syncAccessibleTexts();
     focusMark_->refresh();
 }
@@ -471,13 +510,35 @@ void MainWindowView::activateOnce() {
     activated_ = true;
     // The hint line takes its final height only once its label is shown; the client area
     // the model centres the frame in must be the one left after it.
+    // The client area keeps that size when the window is made smaller than it.
     layout()->activate();
-    model_.form.clientWidth = client_->width();
-    model_.form.clientHeight = client_->height();
+    const QSize clientSize = clientHolder_->size();
+    client_->setMinimumSize(clientSize);
+    model_.form.clientWidth = clientSize.width();
+    model_.form.clientHeight = clientSize.height();
     binder_.forward([this] { model_.FormActivate(); });
     // The model centres the window on the whole screen; on a small or scaled screen that
     // would put the title bar and the menus above its top edge.
-    look::placeOnScreen(this, QPoint(model_.form.left, model_.form.top));
+    fitInto(look::availableAreaOf(this));
+}
+
+void MainWindowView::fitInto(const QRect& available) {
+    const QSize wanted(model_.form.width, model_.form.height);
+    fittedSize_ = available.isEmpty()
+                      ? QSize()
+                      : look::fittedWindowSize(wanted, available, look::frameMarginsOf(this),
+                                               look::scrollBarExtent(this));
+    setFixedSize(shownSize());
+    const QPoint preferred(model_.form.left, model_.form.top);
+    if (available.isEmpty()) {
+        move(preferred);
+    } else {
+        look::placeInArea(this, preferred, available);
+    }
+}
+
+QSize MainWindowView::shownSize() const {
+    return fittedSize_.isValid() ? fittedSize_ : QSize(model_.form.width, model_.form.height);
 }
 
 void MainWindowView::showEvent(QShowEvent* event) {

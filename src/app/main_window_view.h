@@ -11,6 +11,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class FocusMark;
+class HandleGrabber;
 class SpokenScrollBar;
 class Treframain;
 
@@ -22,6 +23,10 @@ class MainWindowView : public QMainWindow {
     ~MainWindowView() override;
 
     void sync();
+
+    // Shrinks the window to what a screen's free area `available` leaves, its content
+    // scrolling, and places it inside that area; a window that fits keeps its size.
+    void fitInto(const QRect& available);
 
     PictureWidget* benchPicture() const { return benchPicture_; }
     HandleWidget* handleFor(const Shape& shape) const;
@@ -45,6 +50,8 @@ class MainWindowView : public QMainWindow {
     void buildMeasurementPage(QWidget* page);
     void buildBesideTheNotebook(QWidget* group);
     void buildBenchPicture(QWidget* panel);
+    void buildHandleTargets(QWidget* panel);
+    bool torchCoversAt(const Shape& source, const Shape& aim, QPoint inPanel) const;
     void buildKeyboardUse(QWidget* panel);
     void spokenScrollBar(ScrollBar& bar, const Label& shownBy, const char* name,
                          double shownPerPosition, QWidget* parent);
@@ -52,11 +59,15 @@ class MainWindowView : public QMainWindow {
     bool mayMarkOver(QPoint inPanel) const;
     void syncAccessibleTexts();
     void activateOnce();
+    QSize shownSize() const;
 
     Treframain& model_;
     ModelBinder binder_;
     bool activated_ = false;
     QWidget* client_ = nullptr;
+    QWidget* clientHolder_ = nullptr;
+    // The size the screen leaves the window; none until it has been fitted to one.
+    QSize fittedSize_;
     QWidget* frame_ = nullptr;
     QLabel* hintLine_ = nullptr;
     PictureWidget* benchPicture_ = nullptr;
@@ -65,6 +76,7 @@ class MainWindowView : public QMainWindow {
     QWidget* zoomLabel_ = nullptr;
     QMenu* popupMenu_ = nullptr;
     FocusMark* focusMark_ = nullptr;
+    HandleGrabber* grabber_ = nullptr;
     std::vector<std::pair<const Shape*, HandleWidget*>> handles_;
     // Each scroll bar with the label that shows its value.
     std::vector<std::pair<const Label*, SpokenScrollBar*>> spokenBars_;

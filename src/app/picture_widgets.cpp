@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/picture_widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <optional>
 
+#include "app/grab_targets.h"
 #include "canvas/qt_canvas.h"
 #include "controls/handle_geometry.h"
 
@@ -117,12 +121,42 @@ PictureWidget::PictureWidget(const Picture& picture, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureWidget::paintEvent(QPaintEvent*) {
+int PictureWidget::screenScale() const {
+    return std::max(1, qRound(devicePixelRatioF()));
+}
+
+void PictureWidget::showChanges() {
+    const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get());
+    if (canvas == nullptr) {
+        update();
+        return;
+    }
+    const QRegion changed = shown_.take(canvas->image(), screenScale());
+    if (!changed.isEmpty()) {
+        update(changed);
+    }
+}
+
+// The shown pixels are at the screen's scale already, so the painter copies them as they are;
+// only what the window system asks for is drawn.
+void PictureWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get())) {
-        painter.drawImage(0, 0, canvas->image());
-    } else {
+    const auto* canvas = dynamic_cast<const QtCanvas*>(picture_.canvas.get());
+    if (canvas == nullptr) {
         painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    // A canvas drawn on since the last sync is taken now; what changed outside the area asked
+    // for is repainted next.
+    const int scale = std::max(1, qRound(painter.device()->devicePixelRatio()));
+    const QRegion changed = shown_.take(canvas->image(), scale);
+    const QRegion asked = event->region() & QRect(QPoint(0, 0), canvas->image().size());
+    if (!(changed - asked).isEmpty()) {
+        update(changed - asked);
+    }
+    for (const QRect& part : asked) {
+        const QRect source(part.topLeft() * shown_.scale(), part.size() * shown_.scale());
+        painter.drawImage(part, shown_.shown(), source);
     }
 }
 
@@ -150,9 +184,47 @@ QImage handlePixels(const HandleLook& look) {
 
 }  // namespace
 
+namespace {
+
+// Assistive technology finds a handle where the pointer can take it: its place on screen is
+// the target around it, not only its 5 x 5 pixels.
+class AccessibleHandle : public QAccessibleWidget {
+  public:
+    explicit AccessibleHandle(QWidget* handle) : QAccessibleWidget(handle) {}
+
+    QRect rect() const override {
+        const QRect target = grabTargetAround(QRect(QPoint(0, 0), widget()->size()));
+        return {widget()->mapToGlobal(target.topLeft()), target.size()};
+    }
+};
+
+// HandleWidget has no meta-object of its own, so it is asked for under QWidget's name.
+QAccessibleInterface* handleInterface(const QString&, QObject* object) {
+    auto* handle = dynamic_cast<HandleWidget*>(object);
+    return handle != nullptr ? new AccessibleHandle(handle) : nullptr;
+}
+
+}  // namespace
+
 HandleWidget::HandleWidget(HandleLook look, QWidget* parent)
     : MouseReportingWidget(parent), pixels_(handlePixels(look)) {
+    // Installing the same factory again changes nothing.
+    QAccessible::installFactory(handleInterface);
     resize(kHandleSize, kHandleSize);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void HandleWidget::mousePressEvent(QMouseEvent* event) {
+    MouseReportingWidget::mousePressEvent(event);
+    setCursor(Qt::ClosedHandCursor);
+}
+
+// Only when the last button comes up is the handle let go.
+void HandleWidget::mouseReleaseEvent(QMouseEvent* event) {
+    MouseReportingWidget::mouseReleaseEvent(event);
+    if (event->buttons() == Qt::NoButton) {
+        setCursor(Qt::OpenHandCursor);
+    }
 }
 
 // One image rather than a fill a pixel: a drag repaints every handle over the bench.

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/shown_pixels.h"
 #include "canvas/canvas.h"
 #include "controls/controls.h"
 
@@ -44,16 +45,25 @@ class MouseReportingWidget : public QWidget {
     void focusInEvent(QFocusEvent* event) override;
 };
 
-// Shows a picture control's canvas pixel for pixel.
+// Shows a picture control's canvas pixel for pixel, each pixel as a whole block of screen
+// pixels on a high-density screen.
 class PictureWidget : public MouseReportingWidget {
   public:
     PictureWidget(const Picture& picture, QWidget* parent);
+
+    // Repaints what changed on the canvas since it was last shown, and nothing if nothing did.
+    void showChanges();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Screen pixels a picture pixel on this widget's screen: a whole number, as the program
+    // rounds the screen's scale.
+    int screenScale() const;
+
     const Picture& picture_;
+    ShownPixels shown_;
 };
 
 // How a 5 x 5 handle looks; a transparent fill leaves the picture showing through.
@@ -65,13 +75,16 @@ struct HandleLook {
 
 // A drag handle: a small shape above a picture, drawn pixel by pixel. While a button is
 // held the handle keeps the mouse (Qt grabs it for the pressed widget), so moves far
-// outside still reach it, relative to the handle.
+// outside still reach it, relative to the handle. The pointer shows an open hand over it
+// and a closed one while it is held.
 class HandleWidget : public MouseReportingWidget {
   public:
     HandleWidget(HandleLook look, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     // The handle's 25 pixels, drawn once: a transparent pixel leaves the picture showing.

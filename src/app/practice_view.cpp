@@ -11,15 +11,20 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/focus_mark.h"
+#include "app/handle_grabber.h"
 #include "app/picture_widgets.h"
 #include "app/spoken_tab_widget.h"
 #include "app/window_look.h"
 #include "canvas/qt_canvas.h"
+#include "canvas/torch_icon.h"
+#include "controls/handle_geometry.h"
 #include "practice/tprofrm.h"
 
 namespace {
@@ -62,15 +67,23 @@ PracticeView::PracticeView(TProfrm& model, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(model_.form.clientWidth, model_.form.clientHeight);
     setFont(look::systemFont(kFormFontPixels));
-    look::fillBackground(this, look::kCream);
+    // Everything lies on one content widget that scrolls on a screen too small for it.
+    content_ = new QWidget;
+    look::fillBackground(content_, look::kCream);
+    auto* holder = look::scrollingHolder(
+        content_, QSize(model_.form.clientWidth, model_.form.clientHeight), this);
+    holder->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(holder);
 
-    auto* pictureArea = named(new QFrame(this), "Panel1");
+    auto* pictureArea = named(new QFrame(content_), "Panel1");
     pictureArea->setFrameStyle(QFrame::Panel | QFrame::Raised);
     look::fillBackground(pictureArea, QApplication::palette().color(QPalette::Button));
     binder_.bindPlain(model_.Panel1, pictureArea);
     buildPictureArea(pictureArea);
 
-    auto* controlArea = named(new QFrame(this), "Panel2");
+    auto* controlArea = named(new QFrame(content_), "Panel2");
     controlArea->setFrameStyle(QFrame::Panel | QFrame::Raised);
     look::fillBackground(controlArea, look::kOptionsBrown);
     controlArea->setFont(look::pixelFont(QStringLiteral("Arial"), kPanelFontPixels, true));
@@ -127,6 +140,31 @@ void PracticeView::buildPictureArea(QWidget* panel) {
             QString::fromStdString(model_.accessibleDescription(sender)));
         handles_.emplace_back(shape, handle);
     }
+    buildHandleTargets(panel);
+}
+
+// Every handle can be taken in a target around it, and the torch's end of the ray anywhere on
+// the torch; each handle's drag moves it by the pointer's own way, so none has a grip.
+void PracticeView::buildHandleTargets(QWidget* panel) {
+    grabber_ = new HandleGrabber(panel, {picture_, panel});
+    for (const auto& [shape, widget] : handles_) {
+        if (shape == &model_.dsh) {
+            grabber_->add(widget, {0, 0},
+                          [this](QPoint inPanel) { return torchCoversAt(inPanel); });
+        } else {
+            grabber_->add(widget, {0, 0});
+        }
+    }
+}
+
+bool PracticeView::torchCoversAt(QPoint inPanel) const {
+    const Shape& end = model_.dsh;
+    if (!end.visible) {
+        return false;
+    }
+    const Point lens = lampOnPicture(end, model_.proim);
+    const Point at{inPanel.x() - model_.proim.left, inPanel.y() - model_.proim.top};
+    return torchCovers(lens, model_.rayMovement.rayDirection(), TorchLook{}, at);
 }
 
 // The handles, and the picture for the on-screen tools, take the keyboard focus by Tab
@@ -234,7 +272,7 @@ void PracticeView::buildButtons(QWidget* panel) {
 }
 
 void PracticeView::buildMethodGroup() {
-    auto* methods = named(new QGroupBox(this), "GroupBox1");
+    auto* methods = named(new QGroupBox(content_), "GroupBox1");
     binder_.bindGroupBox(model_.GroupBox1, methods);
     binder_.bindRadioButton(model_.m1rb, named(new QRadioButton(methods), "m1rb"));
     binder_.bindRadioButton(model_.m2rb, named(new QRadioButton(methods), "m2rb"));
@@ -244,7 +282,7 @@ void PracticeView::sync() {
     setWindowTitle(QString::fromStdString(model_.form.caption));
     binder_.syncAll();
     picture_->setCursor(model_.proim.cursor == Cursor::Cross ? Qt::CrossCursor : Qt::ArrowCursor);
-    picture_->update();
+    picture_->showChanges();
     for (const auto& [shape, widget] : handles_) {
         const QString name = QString::fromStdString(model_.accessibleName(*shape));
         if (widget->accessibleName() != name) {
@@ -259,8 +297,19 @@ void PracticeView::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
-    look::centreOnScreen(this);
+    fitInto(look::availableAreaOf(this));
     binder_.forward([this] { model_.FormActivate(); });
+}
+
+void PracticeView::fitInto(const QRect& available) {
+    const QSize wanted(model_.form.clientWidth, model_.form.clientHeight);
+    if (available.isEmpty()) {
+        setFixedSize(wanted);
+        return;
+    }
+    setFixedSize(look::fittedWindowSize(wanted, available, look::frameMarginsOf(this),
+                                        look::scrollBarExtent(this)));
+    look::centreInArea(this, available);
 }
 
 void PracticeView::keyPressEvent(QKeyEvent* event) {

@@ -4,9 +4,11 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLatin1String>
 #include <QVariant>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -63,6 +65,42 @@ SpokenScrollBar::SpokenScrollBar(const QString& name, double shownPerPosition, Q
     // Installing the same factory again changes nothing.
     QAccessible::installFactory(spokenScrollBarInterface);
     setAccessibleName(name);
+}
+
+namespace {
+
+// What a key does to a setting's bar, or nothing for a key the bar leaves to Qt.
+std::optional<QAbstractSlider::SliderAction> settingAction(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            return QAbstractSlider::SliderSingleStepSub;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            return QAbstractSlider::SliderSingleStepAdd;
+        case Qt::Key_PageDown:
+            return QAbstractSlider::SliderPageStepSub;
+        case Qt::Key_PageUp:
+            return QAbstractSlider::SliderPageStepAdd;
+        case Qt::Key_Home:
+            return QAbstractSlider::SliderToMinimum;
+        case Qt::Key_End:
+            return QAbstractSlider::SliderToMaximum;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void SpokenScrollBar::keyPressEvent(QKeyEvent* event) {
+    const std::optional<SliderAction> action = settingAction(event->key());
+    if (!action) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(*action);
+    event->accept();
 }
 
 void SpokenScrollBar::setShownValue(const QString& text) {

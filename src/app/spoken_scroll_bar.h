@@ -19,6 +19,11 @@ class SpokenScrollBar : public QScrollBar {
     // The value as its label shows it, copied after every change of the window.
     void setShownValue(const QString& text);
 
+  protected:
+    // The keys go the way the bar points: Left and Down lower the value, Right and Up raise
+    // it, Home and End go to the ends, whatever Qt's scroll bars do for scrolled views.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     double shownPerPosition_;
     QString shownValue_;

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -50,16 +53,66 @@ QPoint placedFrameTopLeft(const QRect& available, const QSize& frame, const QPoi
             placedStart(preferred.y(), frame.height(), available.y(), available.height())};
 }
 
-// Until a window manager has framed the window once, the frame is taken to be the window
-// itself; move() places the frame's top-left corner, so the title bar is never pushed off.
+QSize fittedWindowSize(const QSize& wanted, const QRect& available, const QMargins& frame,
+                       int scrollBar) {
+    const QSize room = available.size().shrunkBy(frame);
+    QSize fitted = wanted.boundedTo(room);
+    if (fitted.height() < wanted.height()) {
+        fitted.setWidth(std::min(wanted.width() + scrollBar, room.width()));
+    }
+    if (fitted.width() < wanted.width()) {
+        fitted.setHeight(std::min(wanted.height() + scrollBar, room.height()));
+    }
+    return fitted.expandedTo(QSize(1, 1));
+}
+
+int scrollBarExtent(const QWidget* window) {
+    return window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+}
+
+QMargins frameMarginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    if (!margins.isNull()) {
+        return margins;
+    }
+    return QMargins(0, window->style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+}
+
+QRect availableAreaOf(const QWidget* window) {
+    const QScreen* screen = screenOf(window);
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+QScrollArea* scrollingHolder(QWidget* content, const QSize& contentSize, QWidget* parent) {
+    auto* holder = new QScrollArea(parent);
+    holder->setFrameShape(QFrame::NoFrame);
+    holder->setWidgetResizable(true);
+    holder->horizontalScrollBar()->setAccessibleName(QStringLiteral("Window, across"));
+    holder->verticalScrollBar()->setAccessibleName(QStringLiteral("Window, up and down"));
+    if (contentSize.isValid()) {
+        content->setMinimumSize(contentSize);
+    }
+    holder->setWidget(content);
+    return holder;
+}
+
+// Until a window manager has framed the window once, its frame is estimated; move() places
+// the frame's top-left corner, so the title bar is never pushed off.
 void placeOnScreen(QWidget* window, const QPoint& preferred) {
     const QScreen* screen = screenOf(window);
     if (screen == nullptr) {
         window->move(preferred);
         return;
     }
-    window->move(
-        placedFrameTopLeft(screen->availableGeometry(), window->frameGeometry().size(), preferred));
+    placeInArea(window, preferred, screen->availableGeometry());
+}
+
+void placeInArea(QWidget* window, const QPoint& preferred, const QRect& available) {
+    const QSize frame = window->size().grownBy(frameMarginsOf(window));
+    window->move(placedFrameTopLeft(available, frame, preferred));
 }
 
 void centreOnScreen(QWidget* window) {
@@ -67,9 +120,13 @@ void centreOnScreen(QWidget* window) {
     if (screen == nullptr) {
         return;
     }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    placeOnScreen(window, frame.topLeft());
+    centreInArea(window, screen->availableGeometry());
+}
+
+void centreInArea(QWidget* window, const QRect& available) {
+    QRect frame(QPoint(0, 0), window->size().grownBy(frameMarginsOf(window)));
+    frame.moveCenter(available.center());
+    placeInArea(window, frame.topLeft(), available);
 }
 
 }  // namespace look

@@ -25,6 +25,9 @@ constexpr double kCapDistance = 25;
 constexpr int kCapRadius = 5;
 constexpr double kArrowTip = 40;
 constexpr double kArrowBase = 30;
+// The body's half width across the beam, from the outline's widest corners.
+constexpr double kBodyHalfWidth = 10;
+constexpr double kCornerPlay = 1;
 // How far from the lens a torch can reach: the arrowhead's tip with the widest pen's miter.
 constexpr int kTorchReach = 48;
 
@@ -100,4 +103,26 @@ void drawTorchIcon(Canvas& canvas, Point lens, double direction, const TorchLook
     canvas.moveTo(beamEnd.x, beamEnd.y);
     canvas.pen.color = look.body ? look.arrow : colours::black;
     canvas.brush = Brush{colours::white, BrushStyle::Solid};
+}
+
+bool torchCovers(Point lens, double direction, const TorchLook& look, Point at) {
+    // The lens's box runs from kLensBefore before the lens point to kLensAfter after it.
+    const double lensCentre = (kLensAfter - kLensBefore) / 2.0;
+    const double lensRadius = (kLensBefore + kLensAfter + 1) / 2.0;
+    const double fromLensX = at.x - (lens.x + lensCentre);
+    const double fromLensY = at.y - (lens.y + lensCentre);
+    if (fromLensX * fromLensX + fromLensY * fromLensY <= lensRadius * lensRadius) {
+        return true;
+    }
+    if (!look.body) {
+        return false;
+    }
+    // In the torch's own frame, forward along the beam and across it; the corners, placed
+    // by their polar form, may land a pixel outside the frame's outline.
+    const double dx = at.x - lens.x;
+    const double dy = at.y - lens.y;
+    const double forward = dx * std::cos(direction) + dy * std::sin(direction);
+    const double across = -dx * std::sin(direction) + dy * std::cos(direction);
+    return forward <= kCornerPlay && forward >= -(kCapDistance + kCapRadius + kCornerPlay) &&
+           std::abs(across) <= kBodyHalfWidth + kCornerPlay;
 }

@@ -14,3 +14,8 @@ struct TorchLook {
 // wanted, the black body with its knobs and end cap and an arrowhead 40 pixels ahead.
 // Both the bench and the practice window draw their light sources with it.
 void drawTorchIcon(Canvas& canvas, Point lens, double direction, const TorchLook& look);
+
+// Whether `at` lies on the torch drawn by drawTorchIcon with these arguments: on its lens, or,
+// with a body, on the body or the end cap behind it (the beam strokes and the arrowhead are
+// not the torch).
+bool torchCovers(Point lens, double direction, const TorchLook& look, Point at);

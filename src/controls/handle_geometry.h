@@ -8,6 +8,8 @@
 // picture is the pixel under its centre.
 inline constexpr int kHandleSize = 5;
 inline constexpr int kHandleCentre = kHandleSize / 2;
+// A dragged light source's handle keeps the mouse this far right of and below its corner.
+inline constexpr int kSourceGrip = 3;
 
 // The handle's centre in the pixels of the picture beneath it (both lie on one panel).
 inline Point centreOnPicture(const Shape& handle, const Control& picture) {

@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The handles' mouse events, handed to the bench's mouse mode, and the arrow keys on a
 // focused handle, which drag it as the mouse would.
+#include "controls/handle_geometry.h"
 #include "interaction/interaction_layer.h"
-
-namespace {
-
-// Where a key press grabs a handle, relative to its corner: the mouse of a source drag.
-constexpr int kKeyGrip = 3;
-
-}  // namespace
 
 void InteractionLayer::dsh1MouseDown(Shape& sender, MouseButton, int, int) {
     mouseMode().handlePressed(sender);
@@ -43,9 +37,9 @@ void InteractionLayer::moveHandleByKeys(Shape& handle, int dx, int dy) {
     if (!handle.visible) {
         return;
     }
-    dsh1MouseDown(handle, MouseButton::Left, kKeyGrip, kKeyGrip);
+    dsh1MouseDown(handle, MouseButton::Left, kSourceGrip, kSourceGrip);
     if (const std::optional<Point> to = draggingHandles_.pointerMovingBy(dx, dy)) {
         handleMouseMove(handle, to->x, to->y);
     }
-    dsh1MouseUp(handle, MouseButton::Left, kKeyGrip, kKeyGrip);
+    dsh1MouseUp(handle, MouseButton::Left, kSourceGrip, kSourceGrip);
 }

@@ -10,9 +10,6 @@
 
 namespace {
 
-// The mouse sits this far right of and below a dragged source handle's corner.
-constexpr int kSourceGrip = 3;
-
 // Direction from a source handle to its aim handle (radians, y down); none when the two
 // coincide, for then there is no line to follow.
 std::optional<double> handleDirection(int dx, int dy) {

@@ -66,6 +66,8 @@ class RayMovementPage : public PracticePage {
     // A handle as assistive technology names it, and its hint.
     std::string nameOf(const Shape& handle) const;
     std::string hintOf(const Shape& handle) const;
+    // The way the torch shines, from its end of the ray towards the hit point.
+    double rayDirection() const;
 
   private:
     const Picture& picture_;
@@ -77,7 +79,6 @@ class RayMovementPage : public PracticePage {
     void reset();
     int resetHitPointLeft() const;
     void placeMidpoint();
-    double rayDirection() const;
     void drawTarget();
     void drawTorch();
 };

@@ -24,6 +24,14 @@
 #include "canvas/recording_canvas.h"
 #include "support/random_user.h"
 
+// An older tree, handed this tool to compare with, may not have it; its pictures' memory is
+// then left as the C library keeps it.
+#if __has_include("canvas/picture_memory.h")
+#include "canvas/picture_memory.h"
+#else
+inline void handFreedPicturesBack() {}
+#endif
+
 namespace {
 
 constexpr int kLargestHashedPicture = 4'000'000;
@@ -194,6 +202,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s EDITION SEED STEPS calls|pixels [STEP_TO_SHOW]\n", argv[0]);
         return 2;
     }
+    // As the program does, so that the replay's memory is the program's.
+    handFreedPicturesBack();
     const std::string edition = argv[1];
     const std::uint64_t seed = std::strtoull(argv[2], nullptr, 10);
     const std::uint64_t steps = std::strtoull(argv[3], nullptr, 10);
