@@ -190,10 +190,11 @@ void MainWindowView::buildHandleTargets(QWidget* panel) {
     grabber_ = new HandleGrabber(panel, {benchPicture_, panel});
     const std::pair<const Shape*, const Shape*> torches[] = {
         {&m.dsh1, &m.ssh1}, {&m.dsh2, &m.ssh2}, {&m.dsh3, &m.ssh3}};
-    for (const auto& [source, aim] : torches) {
-        grabber_->add(
-            handleFor(*source), {kSourceGrip, kSourceGrip},
-            [this, source, aim](QPoint inPanel) { return torchCoversAt(*source, *aim, inPanel); });
+    for (const auto& torch : torches) {
+        grabber_->add(handleFor(*torch.first), {kSourceGrip, kSourceGrip},
+                      [this, torch](QPoint inPanel) {
+                          return torchCoversAt(*torch.first, *torch.second, inPanel);
+                      });
     }
     for (const Shape* shape : {&m.ssh1, &m.ssh2, &m.ssh3, &m.mid1, &m.mid2, &m.mid3, &m.centerg}) {
         grabber_->add(handleFor(*shape), {0, 0});

@@ -2,6 +2,7 @@
 #include "app/shown_pixels.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -46,8 +47,8 @@ void widenToChangesInRow(const QImage& a, const QImage& b, int y, int& left, int
 void copyPart(const QImage& from, const QRect& part, QImage& to) {
     const std::size_t rowBytes = static_cast<std::size_t>(part.width()) * kBytesPerPixel;
     for (int y = part.top(); y <= part.bottom(); ++y) {
-        std::memcpy(to.scanLine(y) + part.left() * kBytesPerPixel,
-                    from.constScanLine(y) + part.left() * kBytesPerPixel, rowBytes);
+        const auto offset = static_cast<std::ptrdiff_t>(part.left()) * kBytesPerPixel;
+        std::memcpy(to.scanLine(y) + offset, from.constScanLine(y) + offset, rowBytes);
     }
 }
 
@@ -57,7 +58,7 @@ void doubleRow(const quint32* source, int count, quint32* out) {
     for (int x = 0; x < count; ++x) {
         const quint64 pixel = source[x];
         const quint64 twice = pixel | pixel << 32;
-        std::memcpy(out + 2 * x, &twice, sizeof twice);
+        std::memcpy(out + static_cast<std::ptrdiff_t>(2) * x, &twice, sizeof twice);
     }
 }
 
@@ -98,7 +99,8 @@ void copyScaled(const QImage& from, const QRect& area, int scale, QImage& to) {
         static_cast<std::size_t>(inside.width()) * scale * kBytesPerPixel;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         const auto* source = reinterpret_cast<const quint32*>(from.constScanLine(y));
-        auto* first = reinterpret_cast<quint32*>(to.scanLine(y * scale)) + inside.left() * scale;
+        auto* first = reinterpret_cast<quint32*>(to.scanLine(y * scale)) +
+                      static_cast<std::ptrdiff_t>(inside.left()) * scale;
         if (scale == 2) {
             doubleRow(source + inside.left(), inside.width(), first);
         } else {
@@ -108,7 +110,8 @@ void copyScaled(const QImage& from, const QRect& area, int scale, QImage& to) {
             }
         }
         for (int copy = 1; copy < scale; ++copy) {
-            std::memcpy(to.scanLine(y * scale + copy) + inside.left() * scale * kBytesPerPixel,
+            std::memcpy(to.scanLine(y * scale + copy) +
+                            static_cast<std::ptrdiff_t>(inside.left()) * scale * kBytesPerPixel,
                         first, scaledRowBytes);
         }
     }

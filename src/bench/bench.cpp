@@ -183,8 +183,8 @@ std::vector<const SourcePicture*> Bench::traceKeepingUnmovedSources(const BenchS
     }
     lastTraced_.resize(count);
     // Each source has as many rays, one a colour and slit, one source after another.
-    const auto raysPerSource =
-        static_cast<std::size_t>(setup.colours.colourCount * setup.slitCount);
+    const auto raysPerSource = static_cast<std::size_t>(setup.colours.colourCount) *
+                               static_cast<std::size_t>(setup.slitCount);
     std::vector<const SourcePicture*> pictures;
     for (int i = 1; i <= sources; ++i) {
         const SourceAim handles{benchCentre(sourceHandle(i)), benchCentre(aimHandle(i))};

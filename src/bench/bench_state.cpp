@@ -12,8 +12,16 @@ double rootOfDifference(double squareA, double squareB) {
     return std::sqrt(std::max(0.0, squareA - squareB));
 }
 
+double surfaceRadius(const BenchFrame& bench, int side) {
+    return bench.radiusFactor[side] * bench.radiusUnit;
+}
+
+int leftBaseLine(const BenchFrame& bench) {
+    return bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
+}
+
 int surfaceOffset(const BenchFrame& bench, int y, int /*kind*/, int side) {
-    const double radius = bench.radiusFactor[side] * bench.radiusUnit;
+    const double radius = surfaceRadius(bench, side);
     const double rowFromAxis = y - bench.benchMidY;
     const double offset = bench.surfaceCentreDist[side] -
                           rootOfDifference(radius * radius, rowFromAxis * rowFromAxis);

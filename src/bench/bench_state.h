@@ -115,6 +115,12 @@ void setZoom(BenchFrame& bench, int scalePosition);
 // negative number: a geometry that reached its limit by rounding stays at its edge.
 double rootOfDifference(double squareA, double squareB);
 
+// A surface's radius in pixels, zoom included.
+double surfaceRadius(const BenchFrame& bench, int side);
+// The left surface's base line: its x (device frame) at the aperture's ends for a convex
+// lens surface, at the vertex for a concave one, and the face itself for a plane.
+int leftBaseLine(const BenchFrame& bench);
+
 // Horizontal offset, in pixels, of a curved surface at row y of the device frame, relative
 // to the surface's position at its base line. Shared by the tracer and the device drawing,
 // so that rays meet the device where it is drawn. Never called for a plane surface.

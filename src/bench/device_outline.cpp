@@ -15,14 +15,6 @@ constexpr double kSamePoint = 0.5;
 // close to it, as a fraction of the way, is that meeting.
 constexpr double kAtTheAim = 1e-9;
 
-double surfaceRadius(const BenchFrame& bench, int side) {
-    return bench.radiusFactor[side] * bench.radiusUnit;
-}
-
-int leftBaseLine(const BenchFrame& bench) {
-    return bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
-}
-
 double rightPlaneX(const BenchFrame& bench) {
     return bench.benchMidX + truncPixel(bench.deviceWidth / 2);
 }

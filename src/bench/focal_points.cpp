@@ -15,7 +15,7 @@ double signedCurvature(const BenchFrame& bench, int side) {
     if (kind == kPlane) {
         return 0.0;
     }
-    const double radius = bench.radiusFactor[side] * bench.radiusUnit;
+    const double radius = surfaceRadius(bench, side);
     // A convex left surface and a concave right one curve about a centre to their right.
     const bool centreToTheRight = (kind == kConvex) == (side == kLeftSide);
     return (centreToTheRight ? 1.0 : -1.0) / radius;
@@ -54,7 +54,7 @@ std::vector<Vec2> mirrorFocalPoints(const BenchFrame& bench) {
     }
     const double axis = bench.benchMidY;
     const double vertex = leftSurfaceEntry(bench, bench.benchMidY).x1;
-    const double halfRadius = bench.radiusFactor[kLeftSide] * bench.radiusUnit / 2;
+    const double halfRadius = surfaceRadius(bench, kLeftSide) / 2;
     return {{kind == kConcave ? vertex - halfRadius : vertex + halfRadius, axis}};
 }
 

@@ -15,6 +15,11 @@
 namespace {
 
 constexpr double kHalfPi = std::numbers::pi / 2;
+// How far rays run on past the device, in pixels and whatever the zoom: far enough to leave
+// the 769 x 344 bench from a device near its middle. A reflected ray turns back over more
+// than half the bench's width, an extension runs back behind a surface nearly as far, and a
+// ray leaving by the top or bottom face crosses more than the bench's height. A ray leaving
+// the right surface runs the bench's whole width (TraceSetup::benchWidth).
 constexpr int kReflectedLength = 600;
 constexpr int kExtensionLength = 500;
 constexpr int kFaceExitLength = 350;
@@ -491,7 +496,7 @@ double tracedGlassIndex(double shownGlassIndex, int colour, int colourCount) {
 
 double leftSurfaceNormal(const BenchFrame& bench, double y) {
     const double d = y - bench.benchMidY;
-    const double radius = bench.radiusFactor[kLeftSide] * bench.radiusUnit;
+    const double radius = surfaceRadius(bench, kLeftSide);
     switch (bench.surfaceKind[kLeftSide]) {
         case kConvex:
             return curvedNormal(d, radius);
@@ -503,7 +508,7 @@ double leftSurfaceNormal(const BenchFrame& bench, double y) {
 }
 
 LeftSurfaceEntry leftSurfaceEntry(const BenchFrame& bench, int y1) {
-    const int baseLine = bench.benchMidX - truncPixel(bench.deviceWidth) / 2;
+    const int baseLine = leftBaseLine(bench);
     const double normal = leftSurfaceNormal(bench, y1);
     switch (bench.surfaceKind[kLeftSide]) {
         case kConvex:
