@@ -49,6 +49,11 @@ void fillBackground(QWidget* widget, QColor colour) {
 }
 
 QPoint placedFrameTopLeft(const QRect& available, const QSize& frame, const QPoint& preferred) {
+    // A window as large as the free area one way or the other (larger, or shrunk to fit it)
+    // opens at the area's top-left corner, where its title bar and menus are in reach.
+    if (frame.width() >= available.width() || frame.height() >= available.height()) {
+        return available.topLeft();
+    }
     return {placedStart(preferred.x(), frame.width(), available.x(), available.width()),
             placedStart(preferred.y(), frame.height(), available.y(), available.height())};
 }

@@ -30,8 +30,8 @@ void fillBackground(QWidget* widget, QColor colour);
 
 // Where a window's frame (title bar included) goes on a screen whose free area is
 // `available`: at `preferred` where the whole frame fits there, otherwise moved just far
-// enough to fit. A frame larger than the area starts at the area's top or left edge, so the
-// title bar and the menus stay within reach and only the far side is cut off.
+// enough to fit. A frame as large as the area either way (larger, or shrunk to fit it)
+// starts at the area's top-left corner, so the title bar and the menus stay within reach.
 QPoint placedFrameTopLeft(const QRect& available, const QSize& frame, const QPoint& preferred);
 
 // The size of a window that wants `wanted` on a screen whose free area is `available`, its
