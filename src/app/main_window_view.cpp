@@ -330,20 +330,10 @@ void MainWindowView::buildHandles(QWidget* panel) {
         };
         handle->setAccessibleDescription(
             QString::fromStdString(Treframain::accessibleDescription(*shape)));
-        const bool middle = shape == &m.mid1 || shape == &m.mid2 || shape == &m.mid3;
-        if (shape == &m.centerg) {
-            handle->mouse.move = [this, shape](int x, int y) {
-                binder_.forward([=, this] { model_.centergMouseMove(*shape, x, y); });
-            };
-        } else if (middle) {
-            handle->mouse.move = [this, shape](int x, int y) {
-                binder_.forward([=, this] { model_.mid1MouseMove(*shape, x, y); });
-            };
-        } else {
-            handle->mouse.move = [this, shape](int x, int y) {
-                binder_.forward([=, this] { model_.dsh1MouseMove(*shape, x, y); });
-            };
-        }
+        // Every handle's moves go to one handler: what they do is the grab's to decide.
+        handle->mouse.move = [this, shape](int x, int y) {
+            binder_.forward([=, this] { model_.handleMouseMove(*shape, x, y); });
+        };
     }
 }
 
