@@ -224,7 +224,8 @@ TEST(HandleTargetsOnScreen, assistiveTechnologyPlacesAHandleOverItsTarget) {
 TEST(HandleTargetsOnScreen, aFingerDragsASourceFromBesideIt) {
     ShownMainWindow window;
     Treframain& m = window.model;
-    QPointingDevice* finger = QTest::createTouchDevice();
+    // One touch screen for the whole run: Qt keeps every registered device until it ends.
+    static QPointingDevice* finger = QTest::createTouchDevice();
     QWindow* screen = window.view.windowHandle();
     HandleWidget* source = window.view.handleFor(m.dsh1);
     const QPoint before(m.dsh1.left, m.dsh1.top);
