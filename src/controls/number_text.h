@@ -8,16 +8,20 @@
 #include <string>
 #include <system_error>
 
-// A count of tenths written with one decimal: 901 reads "90.1". Building the text from one
-// count keeps a value a hair under a whole number from reading "9.0" for 10.0.
+#include "controls/translation.h"
+
+// A count of tenths written with one decimal: 901 reads "90.1" ("90,1" in German). Building
+// the text from one count keeps a value a hair under a whole number from reading "9.0" for
+// 10.0.
 inline std::string tenthsText(long long tenths) {
-    return std::to_string(tenths / 10) + "." + std::to_string(std::llabs(tenths) % 10);
+    return std::to_string(tenths / 10) + text::decimalSeparator() +
+           std::to_string(std::llabs(tenths) % 10);
 }
 
 // A real number with one decimal, rounded as printf's "%.1f" rounds, as every angle the
-// program says in words reads: "6.6". It carries a point in every locale (the C library
-// writes "6,6" under a German one, and Qt sets the user's locale) and never says minus zero:
-// a value that rounds to nothing is "0.0". A width right-aligns the text with blanks, as
+// program says in words reads: "6.6". Its separator is the one of the language the texts are
+// shown in ("6,6" in German), never the C library's locale, and it never says minus zero: a
+// value that rounds to nothing is "0.0". A width right-aligns the text with blanks, as
 // "%4.1f" would (" 6.6").
 inline std::string oneDecimalText(double value, int width = 0) {
     // Sign, every digit of the largest double, the point and the decimal.
@@ -28,6 +32,9 @@ inline std::string oneDecimalText(double value, int width = 0) {
     std::string text(digits.data(), written.ec == std::errc{} ? written.ptr : digits.data());
     if (text == "-0.0") {
         text = "0.0";
+    }
+    if (const size_t point = text.find('.'); point != std::string::npos) {
+        text[point] = text::decimalSeparator();
     }
     if (static_cast<int>(text.size()) < width) {
         text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
