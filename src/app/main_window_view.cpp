@@ -363,8 +363,8 @@ void MainWindowView::buildOptionsGroup(QWidget* frame) {
     notebook->addTab(measurementPage, QString());
     // Tab lands on the tab bar, never on a page, and a tab's tooltip is what assistive
     // technology reads as its description: the pages' hints go there.
-    notebook->setTabToolTip(0, QString::fromUtf8(hints::kDevicePage));
-    notebook->setTabToolTip(1, QString::fromUtf8(hints::kMeasurementPage));
+    notebook->setTabToolTip(0, QString::fromUtf8(hints::devicePage()));
+    notebook->setTabToolTip(1, QString::fromUtf8(hints::measurementPage()));
     binder_.bindNotebook(model_.taboptions, notebook);
     buildDevicePage(devicePage);
     buildMeasurementPage(measurementPage);
@@ -412,7 +412,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     zoom->installEventFilter(this);
     zoomLabel_ = zoom;
     binder_.bindLabel(m.zoomlb, zoom);
-    zoom->setAccessibleDescription(QString::fromUtf8(hints::kZoom));
+    zoom->setAccessibleDescription(QString::fromUtf8(hints::zoom()));
     spokenScrollBar(m.scalesb, m.zoomlb, "Zoom", kPercent / m.scalesb.max, group);
 
     auto* reset = new QPushButton(group);
@@ -421,7 +421,7 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     reset->installEventFilter(this);
     resetButton_ = reset;
     binder_.bindButton(m.resetbt, reset);
-    reset->setAccessibleDescription(QString::fromUtf8(hints::kReset));
+    reset->setAccessibleDescription(QString::fromUtf8(hints::reset()));
 
     auto* hints = new QGroupBox(group);
     binder_.bindGroupBox(m.hintsgb, hints);

@@ -20,6 +20,7 @@
 #include "canvas/torch_icon.h"
 #include "controls/handle_geometry.h"
 #include "controls/number_text.h"
+#include "controls/translation.h"
 
 namespace {
 
@@ -37,20 +38,26 @@ constexpr int kCentreDotRadius = 2;
 
 // The read-out of a first ray that meets the device before the point it is aimed at, and
 // of one whose source stands on its aim point, so that it has no direction at all.
-constexpr const char* kNoIncidenceReadout = "No angle: the ray meets the device first.";
-constexpr const char* kNoDirectionReadout = "No angle: the source stands on its aim point.";
+std::string noIncidenceReadout() {
+    return text::translate("Readouts", "No angle: the ray meets the device first.");
+}
+std::string noDirectionReadout() {
+    return text::translate("Readouts", "No angle: the source stands on its aim point.");
+}
 
 // "Angle of Incidence is 30.0 Degrees.": one decimal, right-aligned in four characters.
 std::string incidenceReadout(double incidenceAngle) {
     const double degrees = std::fabs(incidenceAngle) * 180.0 / std::numbers::pi;
-    return "Angle of Incidence is " + oneDecimalText(degrees, 4) + " Degrees.";
+    //: %1 is the angle in degrees, right-aligned in four characters.
+    return text::arg(text::translate("Readouts", "Angle of Incidence is %1 Degrees."),
+                     {oneDecimalText(degrees, 4)});
 }
 
 std::string readoutOf(const RayPath& ray) {
     if (ray.incidence) {
         return incidenceReadout(*ray.incidence);
     }
-    return ray.incidentAngle ? kNoIncidenceReadout : kNoDirectionReadout;
+    return ray.incidentAngle ? noIncidenceReadout() : noDirectionReadout();
 }
 
 }  // namespace

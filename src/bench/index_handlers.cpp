@@ -3,26 +3,17 @@
 #include <string>
 
 #include "bench/bench_layer.h"
-
-namespace {
-
-// Position 150 reads "1.50", 105 "1.05", 300 "3.00".
-std::string indexText(int position) {
-    const int fraction = position % 100;
-    return std::to_string(position / 100) + "." + (fraction < 10 ? "0" : "") +
-           std::to_string(fraction);
-}
-
-}  // namespace
+#include "controls/translation.h"
+#include "window/option_captions.h"
 
 void BenchLayer::airindexChange(Control& sender) {
     const auto& slider = static_cast<ScrollBar&>(sender);
     const int medium = carriedValue(slider);
     bench.mediumIndex[medium] = slider.position() / 100.0;
     if (medium == 1) {
-        airlb.caption = "\"Air\": " + indexText(slider.position());
+        airlb.caption = airIndexCaption(slider.position());
     } else {
-        glasslb.caption = "\"Glass\": " + indexText(slider.position());
+        glasslb.caption = glassIndexCaption(slider.position());
     }
     mouseMode().abandon();
     plotbtClick();
@@ -48,7 +39,8 @@ void BenchLayer::OneclrbClick(Control& sender) {
 }
 
 void BenchLayer::Colour1Click(Control& sender) {
-    cs1.caption = "&Colour Scheme (" + sender.caption + ")";
+    //: The Options menu's item; %1 is the chosen scheme (Color or B/W).
+    cs1.caption = text::arg(text::translate("MainMenu", "&Colour Scheme (%1)"), {sender.caption});
     colourScheme = static_cast<ColourScheme>(carriedValue(sender));
     updateFirstRayColour();
     drawlensbtClick();

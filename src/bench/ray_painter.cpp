@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bench/ray_painter.h"
 
+#include "controls/translation.h"
+
 namespace {
 
 void line(Canvas& canvas, Point from, Point to) {
@@ -11,7 +13,7 @@ void line(Canvas& canvas, Point from, Point to) {
 void paintStroke(Canvas& canvas, const PaintedStroke& stroke) {
     canvas.pen = stroke.pen;
     if (stroke.kind == StrokeKind::Note) {
-        canvas.textOut(stroke.from.x, stroke.from.y, kInternallyReflected);
+        canvas.textOut(stroke.from.x, stroke.from.y, internallyReflectedNote());
         return;
     }
     line(canvas, stroke.from, stroke.to);
@@ -37,7 +39,9 @@ void paintFocalMark(Canvas& canvas, Point focus) {
          {focus.x + kFocalCrossArm + 1, focus.y + kFocalCrossArm + 1});
     line(canvas, {focus.x - kFocalCrossArm, focus.y + kFocalCrossArm},
          {focus.x + kFocalCrossArm + 1, focus.y - kFocalCrossArm - 1});
-    canvas.textOut(focus.x - kFocalCrossArm, focus.y - kFocalCrossArm - kFocalLetterSize - 2, "F");
+    //: The letter beside a focal point; school books in most languages keep F.
+    canvas.textOut(focus.x - kFocalCrossArm, focus.y - kFocalCrossArm - kFocalLetterSize - 2,
+                   text::translate("Readouts", "F", "focal point"));
 }
 
 }  // namespace

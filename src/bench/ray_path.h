@@ -8,6 +8,7 @@
 #include "bench/bench_state.h"
 #include "bench/optics.h"
 #include "canvas/canvas.h"
+#include "controls/translation.h"
 
 // Where the rays go, as data: each ray of a trace pass as the strokes it is drawn with, in
 // drawing order, with the pen of each. Nothing here draws; bench/ray_painter.h does.
@@ -34,7 +35,11 @@ struct Stroke {
 };
 
 // "Internally reflected", written where total internal reflection stops a ray.
-inline constexpr const char* kInternallyReflected = "Internally reflected";
+inline std::string internallyReflectedNote() {
+    //: Written on the bench where a ray is turned back inside the glass (total internal
+    //: reflection).
+    return text::translate("Readouts", "Internally reflected");
+}
 
 // The spread of the glass index between neighbouring traced colours.
 inline constexpr double kDispersionStep = 0.01;

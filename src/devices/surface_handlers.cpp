@@ -2,7 +2,9 @@
 // The kind and radius of each surface, and the device's width.
 #include <string>
 
+#include "controls/translation.h"
 #include "devices/devices_layer.h"
+#include "window/option_captions.h"
 
 void DevicesLayer::lradiussbChange(Control& sender) {
     const int side = carriedValue(sender);
@@ -10,7 +12,7 @@ void DevicesLayer::lradiussbChange(Control& sender) {
     bench.geometryChanged = true;
     if (&sender == &lradiussb || &sender == &rradiussb) {
         const int position = static_cast<ScrollBar&>(sender).position();
-        (side == kLeftSide ? lradiuslb : Rradiuslb).caption = "Radius: " + std::to_string(position);
+        (side == kLeftSide ? lradiuslb : Rradiuslb).caption = radiusCaption(position);
         bench.radiusFactor[side] = position * bench.zoomFactor / kRadiusPositionsPerUnit;
     } else {
         bench.surfaceKind[side] = static_cast<ComboBox&>(sender).itemIndex + 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The View switches, the redraw speed, the options group that slides away while Auto Hide
 // is on, and the hint texts of the options group.
+#include "controls/translation.h"
 #include "interaction/hints.h"
 #include "interaction/interaction_layer.h"
 
@@ -20,13 +21,16 @@ void InteractionLayer::ShowCenters1Click(Control& sender) {
 void InteractionLayer::Slow1Click(Control& sender) {
     const auto& item = static_cast<const MenuItem&>(sender);
     bench.redrawSpeed = carriedValue(item);
-    REdrawspeed1.caption = "Redraw Speed (" + item.caption + ")";
+    //: The Options menu's item; %1 is the chosen speed (Slow, Med, Fast).
+    REdrawspeed1.caption =
+        text::arg(text::translate("MainMenu", "Redraw Speed (%1)"), {item.caption});
     drawlensbtClick();
 }
 
 void InteractionLayer::On1Click(Control& sender) {
     const auto& item = static_cast<const MenuItem&>(sender);
-    Autohide.caption = "&Auto Hide (" + item.caption + ")";
+    //: The Options menu's item; %1 is On or Off.
+    Autohide.caption = text::arg(text::translate("MainMenu", "&Auto Hide (%1)"), {item.caption});
     autoHide = carriedValue(item) == 1;
     if (autoHide) {
         // The bench fills the frame but for a strip at the bottom, where the group waits.
@@ -56,18 +60,18 @@ void InteractionLayer::Panel2MouseMove(int, int) {
 }
 
 void InteractionLayer::resetbtMouseMove() {
-    hintslb.caption = hints::kReset;
+    hintslb.caption = hints::reset();
 }
 
 void InteractionLayer::zoomlbMouseMove() {
-    hintslb.caption = hints::kZoom;
+    hintslb.caption = hints::zoom();
 }
 
 void InteractionLayer::taboptionsChange(int newTab) {
     if (newTab == 0) {
-        hintslb.caption = hints::kDevicePage;
+        hintslb.caption = hints::devicePage();
     } else if (newTab == 1) {
-        hintslb.caption = hints::kMeasurementPage;
+        hintslb.caption = hints::measurementPage();
     }
 }
 

@@ -14,12 +14,19 @@ std::string degreesText(double radians) {
     return oneDecimalText(std::fabs(radians) * 180.0 / std::numbers::pi);
 }
 
-std::string rayDescription(const RayPath& ray) {
+// The name of a source handle, with what its first ray does at the device.
+std::string sourceName(const std::string& source, const RayPath& ray) {
     if (ray.incidence) {
-        return ", angle of incidence " + degreesText(*ray.incidence) + " degrees";
+        //: A screen reader's name of a light source's handle; %2 is in degrees.
+        return text::arg(text::translate("HandleNames", "Source %1, angle of incidence %2 degrees"),
+                         {source, degreesText(*ray.incidence)});
     }
-    return ray.incidentAngle ? ", its ray meets the device before its aim point"
-                             : ", it stands on its aim point";
+    return text::arg(
+        ray.incidentAngle
+            ? text::translate("HandleNames",
+                              "Source %1, its ray meets the device before its aim point")
+            : text::translate("HandleNames", "Source %1, it stands on its aim point"),
+        {source});
 }
 
 }  // namespace
@@ -33,28 +40,30 @@ std::string InteractionLayer::accessibleName(const Shape& handle) const {
         case HandleRole::Source:
             for (const RayPath& ray : bench.tracedRays) {
                 if (ray.source == which.source && ray.colour == 1 && ray.slit == 1) {
-                    return "Source " + source + rayDescription(ray);
+                    return sourceName(source, ray);
                 }
             }
-            return "Source " + source;
+            return text::arg(text::translate("HandleNames", "Source %1"), {source});
         case HandleRole::Aim:
-            return "Aim point of source " + source;
+            //: The handle where a source's ray is aimed.
+            return text::arg(text::translate("HandleNames", "Aim point of source %1"), {source});
         case HandleRole::Middle:
-            return "Middle of the ray of source " + source;
+            return text::arg(text::translate("HandleNames", "Middle of the ray of source %1"),
+                             {source});
         default:
-            return "Centre of the device";
+            return text::translate("HandleNames", "Centre of the device");
     }
 }
 
 std::string InteractionLayer::accessibleDescription(const Shape& handle) {
     switch (handleOf(handle).role) {
         case HandleRole::Source:
-            return hints::kSourceHandle;
+            return hints::sourceHandle();
         case HandleRole::Aim:
-            return hints::kAimHandle;
+            return hints::aimHandle();
         case HandleRole::Middle:
-            return hints::kMiddleHandle;
+            return hints::middleHandle();
         default:
-            return hints::kCentreHandle;
+            return hints::centreHandle();
     }
 }

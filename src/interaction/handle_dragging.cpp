@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "interaction/handle_dragging.h"
+#include "controls/translation.h"
 
 #include <cmath>
 #include <numbers>
@@ -91,7 +92,8 @@ void DraggingHandles::pictureMoved(Point) {
 }
 
 std::optional<std::string> DraggingHandles::pictureHint() const {
-    return "Right click to copy image.\rSee Menus to change what is displayed";
+    return text::translate("Hints",
+                           "Right click to copy image.\rSee Menus to change what is displayed");
 }
 
 std::optional<Point> DraggingHandles::pointerMovingBy(int dx, int dy) const {

@@ -4,6 +4,7 @@
 
 #include "canvas/pixel.h"
 #include "interaction/interaction_layer.h"
+#include "window/option_captions.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ constexpr int kResetSourceLeft = 80;
 void InteractionLayer::scalesbChange(Control&) {
     mouseMode().abandon();
     // The percentage is of the bar's maximum, not the magnification: 10 reads 25%.
-    zoomlb.caption =
-        "Zoom: " + std::to_string(truncPixel(scalesb.position() * 100.0 / scalesb.max)) + "%";
+    zoomlb.caption = zoomCaption(truncPixel(scalesb.position() * 100.0 / scalesb.max));
     setZoom(bench, scalesb.position());
     for (int i = 1; i <= 3; ++i) {
         aimHandle(i).top =

@@ -4,12 +4,15 @@
 #include <optional>
 #include <string>
 
+#include "controls/translation.h"
 #include "measure/measure_layer.h"
 
 namespace {
 
-const char* modeCaption(MeasureMode mode) {
-    return mode == MeasureMode::Angle ? "Angles are" : "Distance =";
+// The read-out before the first measurement, the start of what it will say.
+std::string modeCaption(MeasureMode mode) {
+    return mode == MeasureMode::Angle ? text::translate("Measuring", "Angles are")
+                                      : text::translate("Measuring", "Distance =");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "measure/measuring_mode.h"
+#include "controls/translation.h"
 
 #include <cmath>
 #include <numbers>
@@ -52,14 +53,16 @@ void MeasuringMode::pictureReleased() {
 
 std::optional<std::string> MeasuringMode::pictureHint() const {
     if (phase_ == kCarried) {
-        return "Move mouse and click where you want to start your measurement.";
+        return text::translate("Hints",
+                               "Move mouse and click where you want to start your measurement.");
     }
     if (phase_ == kTurned) {
-        return "Move mouse and click to fix direction of measuring device.  For best accuracy "
-               "move mouse away from center.";
+        return text::translate("Hints",
+                               "Move mouse and click to fix direction of measuring device.  For "
+                               "best accuracy move mouse away from center.");
     }
     if (phase_ == kSecondArm && angleMode()) {
-        return "Move mouse and click to fix angle measurement.";
+        return text::translate("Hints", "Move mouse and click to fix angle measurement.");
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "measure/measuring_tool.h"
+#include "controls/translation.h"
 
 #include <cmath>
 #include <numbers>
@@ -19,7 +20,9 @@ double toolDirection(Point origin, Point p) {
 }
 
 std::string lengthCaption(double units) {
-    return "Distance = " + tenthsText(static_cast<long long>((units + 0.05) * 10.0));
+    //: The measured length; %1 is in the ruler's units.
+    return text::arg(text::translate("Measuring", "Distance = %1"),
+                     {tenthsText(static_cast<long long>((units + 0.05) * 10.0))});
 }
 
 std::optional<std::string> angleCaption(double alpha) {
@@ -29,7 +32,9 @@ std::optional<std::string> angleCaption(double alpha) {
     // The first angle carries one tenth more than its truncation; the supplement does not.
     const long long first = static_cast<long long>(alpha * 1800.0 / kPi) + 1;
     const long long second = static_cast<long long>((kPi - alpha) * 1800.0 / kPi);
-    return "Angles are " + tenthsText(first) + " Degrees or " + tenthsText(second) + " Degrees.";
+    //: The measured angle and its supplement, both in degrees.
+    return text::arg(text::translate("Measuring", "Angles are %1 Degrees or %2 Degrees."),
+                     {tenthsText(first), tenthsText(second)});
 }
 
 void drawRuler(Canvas& canvas, Point origin, Point mouse, double theta, double scalePixels) {

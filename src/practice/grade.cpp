@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice/grade.h"
+#include "controls/translation.h"
 
 #include <string>
 
@@ -13,15 +14,17 @@ Grade gradeOfError(double error, double rightBelow, double nearlyBelow) {
 void announce(Platform& platform, const Verdict& verdict) {
     switch (verdict.grade) {
         case Grade::Right:
-            platform.messageBox(std::string(verdict.praise), "Information",
+            platform.messageBox(verdict.praise, text::translate("Practice", "Information"),
                                 MessageIcon::Information);
             break;
         case Grade::Nearly:
-            platform.messageBox("Right!\rBut can you get the answer\ra little closer?", "Warning",
-                                MessageIcon::Warning);
+            platform.messageBox(
+                text::translate("Practice", "Right!\rBut can you get the answer\ra little closer?"),
+                text::translate("Practice", "Warning"), MessageIcon::Warning);
             break;
         case Grade::Wrong:
-            platform.messageBox("Oops!\rTry again!", "Error", MessageIcon::Error);
+            platform.messageBox(text::translate("Practice", "Oops!\rTry again!"),
+                                text::translate("Practice", "Error"), MessageIcon::Error);
             break;
     }
 }

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "controls/translation.h"
 #include "platform/platform.h"
 
 enum class Grade { Right, Nearly, Wrong };
@@ -14,11 +15,13 @@ Grade gradeOfError(double error, double rightBelow, double nearlyBelow);
 // "done" is lower-case); the nearly and wrong messages are the same everywhere.
 struct Verdict {
     Grade grade;
-    std::string_view praise;
+    std::string praise;
 };
 
 // The verdict's message box: information, warning or error.
 // The praise of the ruler and ray movement pages.
-inline constexpr std::string_view kWellDone = "Right!\rWell Done!";
+inline std::string wellDone() {
+    return text::translate("Practice", "Right!\rWell Done!");
+}
 
 void announce(Platform& platform, const Verdict& verdict);

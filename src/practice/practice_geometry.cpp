@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice/practice_geometry.h"
+#include "controls/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +25,12 @@ std::string angleReadingText(double radians) {
     const double tenths = radians * 1800 / pi;
     const long long whole = static_cast<long long>(tenths + 1) / 10;
     const long long tenth = std::llabs(static_cast<long long>(tenths) + 1) % 10;
-    return " " + std::to_string(whole) + "." + std::to_string(tenth) + "\u00B0";
+    return " " + std::to_string(whole) + text::decimalSeparator() + std::to_string(tenth) +
+           "\u00B0";
 }
 
 std::string distanceCaption(double pixels) {
-    return "Distance: " + tenthsText(static_cast<long long>((pixels + 0.05) * 10));
+    //: The practice ruler's reading, in pixels.
+    return text::arg(text::translate("Practice", "Distance: %1"),
+                     {tenthsText(static_cast<long long>((pixels + 0.05) * 10))});
 }

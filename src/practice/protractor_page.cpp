@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice/protractor_page.h"
+#include "controls/translation.h"
 
 #include <cmath>
 #include <numbers>
@@ -12,7 +13,9 @@ namespace {
 
 constexpr double kRightBelowDegrees = 1.5;
 constexpr double kNearlyBelowDegrees = 3;
-constexpr std::string_view kPraise = "Right!\rWell done!";
+std::string praise() {
+    return text::translate("Practice", "Right!\rWell done!");
+}
 
 }  // namespace
 
@@ -80,5 +83,5 @@ Verdict ProtractorPage::check() const {
     const double error = betweenTwoLines_.checked()
                              ? std::fabs(reading - exercise.exerciseAngle)
                              : std::fabs(std::fabs(90 - exercise.exerciseAngle) - reading);
-    return {gradeOfError(error, kRightBelowDegrees, kNearlyBelowDegrees), kPraise};
+    return {gradeOfError(error, kRightBelowDegrees, kNearlyBelowDegrees), praise()};
 }

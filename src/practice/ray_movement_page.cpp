@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice/ray_movement_page.h"
+#include "controls/translation.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -25,10 +26,18 @@ constexpr int kHitPointShift = 5;
 constexpr double kAngleTolerance = 0.03;
 constexpr int kPositionTolerance = 3;
 
-const std::string kDirectionHint = "Adjust the ray\u00B4s angle of incidence.";
-const std::string kHitPointHint = "Adjust the point where the ray hits the interface.";
-const std::string kMidpointHint = "Adjust the ray\u00B4s position preserving the angle.";
-const std::string kLineHint = "Adjust to move entire structure.";
+std::string directionHint() {
+    return text::translate("Practice", "Adjust the ray\u00B4s angle of incidence.");
+}
+std::string hitPointHint() {
+    return text::translate("Practice", "Adjust the point where the ray hits the interface.");
+}
+std::string midpointHint() {
+    return text::translate("Practice", "Adjust the ray\u00B4s position preserving the angle.");
+}
+std::string lineHint() {
+    return text::translate("Practice", "Adjust to move entire structure.");
+}
 
 }  // namespace
 
@@ -115,7 +124,7 @@ void RayMovementPage::pictureMouseMove(Point) {
 
 bool RayMovementPage::moveRayEnd(Shape& handle, Point by) {
     const bool direction = &handle == &handles_.direction;
-    hintLine_.caption = direction ? kDirectionHint : kHitPointHint;
+    hintLine_.caption = direction ? directionHint() : hitPointHint();
     if (!handleHeld) {
         return false;
     }
@@ -133,7 +142,7 @@ bool RayMovementPage::moveRayEnd(Shape& handle, Point by) {
 }
 
 bool RayMovementPage::moveCarryingHandle(Shape& handle, Point by) {
-    hintLine_.caption = &handle == &handles_.midpoint ? kMidpointHint : kLineHint;
+    hintLine_.caption = &handle == &handles_.midpoint ? midpointHint() : lineHint();
     if (!handleHeld) {
         return false;
     }
@@ -163,29 +172,31 @@ Verdict RayMovementPage::check() const {
     const bool right = std::fabs(rayDirection() - exercise.exerciseAngle) < kAngleTolerance &&
                        std::abs(lineX - exercise.targetLineX) < kPositionTolerance &&
                        std::abs(hitY - truncPixel(exercise.exerciseLength)) < kPositionTolerance;
-    return {right ? Grade::Right : Grade::Wrong, kWellDone};
+    return {right ? Grade::Right : Grade::Wrong, wellDone()};
 }
 
 std::string RayMovementPage::nameOf(const Shape& handle) const {
     if (&handle == &handles_.direction) {
         const double degrees = rayDirection() * 180.0 / std::numbers::pi;
-        return "Torch end of the ray, at " + oneDecimalText(degrees) + " degrees";
+        //: A screen reader's name of a handle; %1 is the ray's direction in degrees.
+        return text::arg(text::translate("Practice", "Torch end of the ray, at %1 degrees"),
+                         {oneDecimalText(degrees)});
     }
     if (&handle == &handles_.hitPoint) {
-        return "Where the ray meets the interface";
+        return text::translate("Practice", "Where the ray meets the interface");
     }
     if (&handle == &handles_.midpoint) {
-        return "Middle of the ray";
+        return text::translate("Practice", "Middle of the ray");
     }
-    return "Interface line";
+    return text::translate("Practice", "Interface line");
 }
 
 std::string RayMovementPage::hintOf(const Shape& handle) const {
     if (&handle == &handles_.direction) {
-        return kDirectionHint;
+        return directionHint();
     }
     if (&handle == &handles_.hitPoint) {
-        return kHitPointHint;
+        return hitPointHint();
     }
-    return &handle == &handles_.midpoint ? kMidpointHint : kLineHint;
+    return &handle == &handles_.midpoint ? midpointHint() : lineHint();
 }

@@ -45,7 +45,7 @@ void RulerPage::moveRuler(Point mouse) {
 
 Verdict RulerPage::check() const {
     const double error = std::fabs(tool_.reading - exercise.exerciseLength);
-    return {gradeOfError(error, kRightBelowPixels, kNearlyBelowPixels), kWellDone};
+    return {gradeOfError(error, kRightBelowPixels, kNearlyBelowPixels), wellDone()};
 }
 
 RulerFigure RulerPage::chosenFigure() const {

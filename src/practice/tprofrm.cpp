@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice/tprofrm.h"
+#include "controls/translation.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -50,7 +51,7 @@ TProfrm::TProfrm(Platform& platform, RandomSource& random, const CanvasFactory& 
 }
 
 void TProfrm::layOut() {
-    form.caption = "Measurement Practice";
+    form.caption = text::translate("Practice", "Measurement Practice");
     form.clientWidth = 425;
     form.clientHeight = 447;
     form.width = form.clientWidth;
@@ -66,42 +67,46 @@ void TProfrm::layOut() {
 
     place(Panel2, 8, 272, 409, 169);
     place(practicenb, 8, 8, 393, 153);
-    practicenb.pages = {"&Protractor", "&Ruler", "&Ray Movement"};
+    practicenb.pages = {text::translate("Practice", "&Protractor"),
+                        text::translate("Practice", "&Ruler"),
+                        text::translate("Practice", "&Ray Movement")};
     practicenb.initialisePage(kProtractorPage);
-    place(Checkbt, 24, 115, 89, 33, "&Check");
-    place(nextbt, 160, 115, 89, 33, "&Next");
-    place(Returnbt, 296, 115, 89, 33, "&Return");
-    place(resetbt, 24, 99, 89, 22, "&Reset");
+    place(Checkbt, 24, 115, 89, 33, text::translate("Practice", "&Check"));
+    place(nextbt, 160, 115, 89, 33, text::translate("Practice", "&Next"));
+    place(Returnbt, 296, 115, 89, 33, text::translate("Practice", "&Return"));
+    place(resetbt, 24, 99, 89, 22, text::translate("Practice", "&Reset"));
     resetbt.visible = false;
 
-    place(GroupBox1, 200, 376, 217, 49, "Angle Measure Method.....");
+    place(GroupBox1, 200, 376, 217, 49, text::translate("Practice", "Angle Measure Method....."));
     GroupBox1.visible = false;
-    place(m1rb, 8, 20, 89, 17, "Method1");
-    place(m2rb, 112, 20, 89, 17, "Method 2");
+    place(m1rb, 8, 20, 89, 17,  //: A hidden choice, never shown to the student.
+          text::translate("Practice", "Method1"));
+    place(m2rb, 112, 20, 89, 17, text::translate("Practice", "Method 2"));
     m2rb.tag = ProtractorPage::kMethodTwoLastState;
     groupRadios(measureMethods_, {&m1rb, &m2rb}, m2rb);
 
-    place(Label1, 216, 8, 110, 17, "Find the Angle:");
-    place(Normalrb, 232, 32, 150, 17, "From the Normal");
-    place(linerb, 232, 56, 150, 17, "Between Two Lines");
+    place(Label1, 216, 8, 110, 17, text::translate("Practice", "Find the Angle:"));
+    place(Normalrb, 232, 32, 150, 17, text::translate("Practice", "From the Normal"));
+    place(linerb, 232, 56, 150, 17, text::translate("Practice", "Between Two Lines"));
     groupRadios(findTheAngle_, {&Normalrb, &linerb}, linerb);
-    place(anggb, 16, 16, 185, 49, "The angle is");
-    place(Ang1rb, 8, 24, 88, 17, " 0.0\u00B0");
+    place(anggb, 16, 16, 185, 49, text::translate("Practice", "The angle is"));
+    place(Ang1rb, 8, 24, 88, 17, text::translate("Practice", " 0.0\u00B0"));
     Ang1rb.tag = static_cast<int>(AngleReading::FromZeroEnd);
-    place(ang2rb, 104, 24, 76, 17, " 180.0\u00B0");
+    place(ang2rb, 104, 24, 76, 17, text::translate("Practice", " 180.0\u00B0"));
     ang2rb.tag = static_cast<int>(AngleReading::FromOtherEnd);
     groupRadios(angleReadings_, {&Ang1rb, &ang2rb}, Ang1rb);
 
-    place(Label2, 80, 8, 176, 17, "Measure length between:");
-    place(anallb, 72, 48, 176, 17, "Length is: 0");
-    place(pointsrb, 264, 8, 118, 17, " &2 Points");
-    place(wavefrontrb, 264, 32, 118, 17, " &Wavefronts");
-    place(pandlrb, 264, 56, 118, 17, " Point and &Line");
+    place(Label2, 80, 8, 176, 17, text::translate("Practice", "Measure length between:"));
+    place(anallb, 72, 48, 176, 17, text::translate("Practice", "Length is: 0"));
+    place(pointsrb, 264, 8, 118, 17, text::translate("Practice", " &2 Points"));
+    place(wavefrontrb, 264, 32, 118, 17, text::translate("Practice", " &Wavefronts"));
+    place(pandlrb, 264, 56, 118, 17, text::translate("Practice", " Point and &Line"));
     groupRadios(rulerFigures_, {&pointsrb, &wavefrontrb, &pandlrb}, pointsrb);
 
     place(Label3, 24, 8, 321, 33,
-          "Drag the four handles to discover each function. Move the handles to reposition "
-          "the ray.");
+          text::translate("Practice",
+                          "Drag the four handles to discover each function. Move the "
+                          "handles to reposition the ray."));
     place(hintlb, 8, 48, 369, 17);
 }
 

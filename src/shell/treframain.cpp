@@ -2,6 +2,7 @@
 // The main window as a frame: the edition and the set-up it applies when first shown, and
 // the window-level commands.
 #include "shell/treframain.h"
+#include "controls/translation.h"
 
 #include "shell/edition.h"
 
@@ -33,16 +34,19 @@ Treframain::Treframain(Platform& platform, const CanvasFactory& makeCanvas)
 void Treframain::chooseEdition() {
     if (isRefractionEdition(platform_.executableName())) {
         Lens1Click(Lens1);
-        aboutBox.productName.caption = "Product Name: Lumivex";
-        aboutBox.form.caption = "Refraction Experiment About";
-        aboutBox.version.caption = "Version 1.2";
+        //: %1 is the program's name, which stays as it is.
+        aboutBox.productName.caption =
+            text::arg(text::translate("AboutBox", "Product Name: %1"), {"Lumivex"});
+        aboutBox.form.caption = text::translate("AboutBox", "Refraction Experiment About");
+        aboutBox.version.caption = versionCaption();
         form.caption = "Lumivex";
         applicationTitle = "Lumivex";
     } else {
         Mirror1Click(Mirror1);
-        aboutBox.productName.caption = "Product Name: Spekvale";
-        aboutBox.form.caption = "Reflection Experiment About";
-        aboutBox.version.caption = "Version 1.2";
+        aboutBox.productName.caption =
+            text::arg(text::translate("AboutBox", "Product Name: %1"), {"Spekvale"});
+        aboutBox.form.caption = text::translate("AboutBox", "Reflection Experiment About");
+        aboutBox.version.caption = versionCaption();
         applicationTitle = "Spekvale";
         form.caption = "Spekvale";
     }
@@ -64,17 +68,17 @@ void Treframain::FormActivate() {
     if (refraction) {
         Help1.helpContext = 2000;
         taboptions.left = 8;
-        taboptions.pages[0] = "&Lens Properties";
-        ShowRefraction1.caption = "Show Refraction";
-        Extendray1.caption = "Extend Refracted Ray";
+        taboptions.pages[0] = text::translate("OpticalProperties", "&Lens Properties");
+        ShowRefraction1.caption = text::translate("MainMenu", "Show Refraction");
+        Extendray1.caption = text::translate("MainMenu", "Extend Refracted Ray");
         DoubleConvexLens1Click(DoubleConvexLens1);
         glassindex.setPosition(150);
         airindex.setPosition(100);
     } else {
         Help1.helpContext = 3000;
-        taboptions.pages[0] = "&Mirror Properties";
-        ShowRefraction1.caption = "Show Reflection";
-        Extendray1.caption = "Extend Reflected Ray";
+        taboptions.pages[0] = text::translate("OpticalProperties", "&Mirror Properties");
+        ShowRefraction1.caption = text::translate("MainMenu", "Show Reflection");
+        Extendray1.caption = text::translate("MainMenu", "Extend Reflected Ray");
         taboptions.left = 176;
         Concavemirror1Click(Concavemirror1);
     }

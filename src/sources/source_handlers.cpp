@@ -2,12 +2,14 @@
 // The number of sources and slits, the slit width, the point source, and which handles show.
 #include <string>
 
+#include "controls/translation.h"
 #include "sources/sources_layer.h"
+#include "window/option_captions.h"
 
 void SourcesLayer::N02Click(Control& sender) {
     const int sources = carriedValue(sender);
     sourceCount = sources;
-    rays11.caption = "Number of &Rays (" + sender.caption + ")";
+    rays11.caption = rayCountCaption(sender.caption);
     for (int i = 1; i <= 3; ++i) {
         const bool shown = i <= sources;
         aimHandle(i).visible = sourceHandle(i).visible = middleHandle(i).visible = shown;
@@ -28,7 +30,7 @@ void SourcesLayer::keepHandlesOffTheBenchWhileMeasuring() {
 void SourcesLayer::N24Click(Control& sender) {
     const int slits = carriedValue(sender);
     slitCount = slits;
-    Slits11.caption = "Number of &Slits (" + std::to_string(slits) + ")";
+    Slits11.caption = slitCountCaption(slits);
     ianglelb.visible = sourceCount == 1 && slits == 1;
     slitlb.visible = slb.visible = slitsb.visible = slits >= 2;
     plotbtClick();
@@ -44,8 +46,10 @@ void SourcesLayer::Pointsource1Click(Control&) {
     Pointsource1.checked = !Pointsource1.checked;
     sourceCount = 1;
     slitCount = 1;
-    Slits11.caption = "Number of &Slits(1)";
-    rays11.caption = "Number of &Rays(1)";
+    //: The Options menu's item once a point source is chosen.
+    Slits11.caption = text::translate("MainMenu", "Number of &Slits(1)");
+    //: The Options menu's item once a point source is chosen.
+    rays11.caption = text::translate("MainMenu", "Number of &Rays(1)");
     rays11.enabled = Slits11.enabled = !Pointsource1.checked;
     // One source with one slit either way: the read-out describes its first ray, and the
     // slit width has nothing to space.

@@ -157,8 +157,8 @@ TEST(AccessibleNotebook, theTabsThatTakeTheFocusCarryTheirPagesHints) {
         accessibleNamed(window.view, "Lens Properties", QAccessible::PageTabList);
     ASSERT_NE(tabs, nullptr);
     ASSERT_GE(tabs->childCount(), 2);
-    EXPECT_EQ(said(tabs->child(0), QAccessible::Description), hints::kDevicePage);
-    EXPECT_EQ(said(tabs->child(1), QAccessible::Description), hints::kMeasurementPage);
+    EXPECT_EQ(said(tabs->child(0), QAccessible::Description), hints::devicePage());
+    EXPECT_EQ(said(tabs->child(1), QAccessible::Description), hints::measurementPage());
 }
 
 }  // namespace

@@ -176,9 +176,9 @@ TEST(HandleTargetsOnScreen, whereTwoTargetsOverlapTheNearestHandleTellsItsHint) 
     window.view.sync();
     HandleWidget* aimWidget = window.view.handleFor(m.ssh1);
     window.hover(window.at(aimWidget, {5, 2}));
-    EXPECT_EQ(window.view.hintLine()->text(), hints::kAimHandle);
+    EXPECT_EQ(window.view.hintLine()->text(), QString::fromStdString(hints::aimHandle()));
     window.hover(window.at(aimWidget, {7, 2}));
-    EXPECT_EQ(window.view.hintLine()->text(), hints::kMiddleHandle);
+    EXPECT_EQ(window.view.hintLine()->text(), QString::fromStdString(hints::middleHandle()));
 }
 
 TEST(HandleTargetsOnScreen, thePointerIsAnOpenHandOverAHandleAndAClosedOneWhileItIsDragged) {
@@ -193,7 +193,7 @@ TEST(HandleTargetsOnScreen, thePointerIsAnOpenHandOverAHandleAndAClosedOneWhileI
     const QPoint inTarget = window.at(source, {10, 2});
     window.hover(inTarget);
     EXPECT_EQ(bench->cursor().shape(), Qt::OpenHandCursor);
-    EXPECT_EQ(window.view.hintLine()->text(), hints::kSourceHandle);
+    EXPECT_EQ(window.view.hintLine()->text(), QString::fromStdString(hints::sourceHandle()));
     window.press(inTarget);
     EXPECT_EQ(bench->cursor().shape(), Qt::ClosedHandCursor);
     window.drag(inTarget + QPoint(0, 20));

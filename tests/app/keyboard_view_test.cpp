@@ -103,7 +103,7 @@ TEST(KeyboardBench, theArrowKeysMoveASourceAsTheSameDragWould) {
     EXPECT_EQ(byKeys.model.dsh1.top, byMouse.model.dsh1.top);
     EXPECT_EQ(byKeys.model.ianglelb.caption, byMouse.model.ianglelb.caption);
     EXPECT_EQ(byKeys.benchImage(), byMouse.benchImage());
-    EXPECT_EQ(byKeys.view.hintLine()->text(), QString::fromUtf8(hints::kSourceHandle));
+    EXPECT_EQ(byKeys.view.hintLine()->text(), QString::fromUtf8(hints::sourceHandle()));
 }
 
 TEST(KeyboardBench, aClampHoldsForKeysAsForTheMouse) {
@@ -151,7 +151,7 @@ TEST(KeyboardBench, handlesAreNamedAndDescribedAndTheNamesFollowTheRay) {
     Treframain& m = window.model;
     HandleWidget* source = window.view.handleFor(m.dsh1);
     EXPECT_EQ(source->accessibleName(), "Source 1, angle of incidence 6.6 degrees");
-    EXPECT_EQ(source->accessibleDescription(), QString::fromUtf8(hints::kSourceHandle));
+    EXPECT_EQ(source->accessibleDescription(), QString::fromUtf8(hints::sourceHandle()));
     EXPECT_EQ(window.view.handleFor(m.ssh1)->accessibleName(), "Aim point of source 1");
     EXPECT_EQ(window.view.handleFor(m.mid1)->accessibleName(), "Middle of the ray of source 1");
     EXPECT_EQ(window.view.handleFor(m.centerg)->accessibleName(), "Centre of the device");
@@ -160,7 +160,7 @@ TEST(KeyboardBench, handlesAreNamedAndDescribedAndTheNamesFollowTheRay) {
     QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(source);
     ASSERT_NE(seen, nullptr);
     EXPECT_EQ(seen->text(QAccessible::Name), source->accessibleName());
-    EXPECT_EQ(seen->text(QAccessible::Description), QString::fromUtf8(hints::kSourceHandle));
+    EXPECT_EQ(seen->text(QAccessible::Description), QString::fromUtf8(hints::sourceHandle()));
 
     focusOn(window, source);
     key(source, Qt::Key_Down, Qt::ShiftModifier, 5);
