@@ -6,28 +6,28 @@
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Product Name: %1</source>
         <extracomment>%1 is the program&apos;s name, which stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Produktname: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Refraction Experiment About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Brechungsexperiment</translation>
     </message>
     <message>
         <source>Reflection Experiment About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Reflexionsexperiment</translation>
     </message>
 </context>
 <context>
@@ -35,84 +35,84 @@
     <message>
         <source>Source %1, angle of incidence %2 degrees</source>
         <extracomment>A screen reader&apos;s name of a light source&apos;s handle; %2 is in degrees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lichtquelle %1, Einfallswinkel %2 Grad</translation>
     </message>
     <message>
         <source>Source %1, its ray meets the device before its aim point</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtquelle %1, ihr Strahl trifft vor dem Zielpunkt auf das Bauteil</translation>
     </message>
     <message>
         <source>Source %1, it stands on its aim point</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtquelle %1, sie steht auf ihrem Zielpunkt</translation>
     </message>
     <message>
         <source>Source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtquelle %1</translation>
     </message>
     <message>
         <source>Aim point of source %1</source>
         <extracomment>The handle where a source&apos;s ray is aimed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zielpunkt von Lichtquelle %1</translation>
     </message>
     <message>
         <source>Middle of the ray of source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte des Strahls von Lichtquelle %1</translation>
     </message>
     <message>
         <source>Centre of the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte des Bauteils</translation>
     </message>
 </context>
 <context>
     <name>Hints</name>
     <message>
         <source>Right click to copy image.<byte value="xd"/>See Menus to change what is displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick kopiert das Bild.<byte value="xd"/>Anzeige über die Menüs ändern</translation>
     </message>
     <message>
         <source>Drag to change angle of incident ray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um den Einfallswinkel zu ändern.</translation>
     </message>
     <message>
         <source>Drag to move point of contact of incident ray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um den Auftreffpunkt des Strahls zu verschieben.</translation>
     </message>
     <message>
         <source>Drag to move incident ray parallel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um den Strahl parallel zu verschieben</translation>
     </message>
     <message>
         <source>Drag to move position of lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um die Linse zu verschieben.</translation>
     </message>
     <message>
         <source>Moves lens to center of the screen and resets magnifaction to original size.</source>
         <extracomment>The Reset button; &quot;magnifaction&quot; is a slip for &quot;magnification&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückt die Linse in die Mitte und setzt die Vergrößerung zurück.</translation>
     </message>
     <message>
         <source>Zooms in or out on the optical device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößert oder verkleinert die Ansicht des Bauteils.</translation>
     </message>
     <message>
         <source>Use to adjust lens properties.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier die Eigenschaften der Linse einstellen.</translation>
     </message>
     <message>
         <source>Select type of measurement needed and protractor practice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Messart wählen oder mit dem Winkelmesser üben.</translation>
     </message>
     <message>
         <source>Move mouse and click where you want to start your measurement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus bewegen und dort klicken, wo die Messung beginnen soll.</translation>
     </message>
     <message>
         <source>Move mouse and click to fix direction of measuring device.  For best accuracy move mouse away from center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um die Richtung festzulegen. Weit weg von der Mitte ist es genauer.</translation>
     </message>
     <message>
         <source>Move mouse and click to fix angle measurement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus bewegen und klicken, um den Winkel festzulegen.</translation>
     </message>
 </context>
 <context>
@@ -120,280 +120,280 @@
     <message>
         <source>&amp;Colour Scheme (%1)</source>
         <extracomment>The Options menu&apos;s item; %1 is the chosen scheme (Color or B/W).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbschema (%1)</translation>
     </message>
     <message>
         <source>Optical Device (Lens)</source>
-        <translation type="unfinished"></translation>
+        <translation>Optisches Bauteil (Linse)</translation>
     </message>
     <message>
         <source>Optical Device (Mirror)</source>
-        <translation type="unfinished"></translation>
+        <translation>Optisches Bauteil (Spiegel)</translation>
     </message>
     <message>
         <source>Redraw Speed (%1)</source>
         <extracomment>The Options menu&apos;s item; %1 is the chosen speed (Slow, Med, Fast).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeichengeschwindigkeit (%1)</translation>
     </message>
     <message>
         <source>&amp;Auto Hide (%1)</source>
         <extracomment>The Options menu&apos;s item; %1 is On or Off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch &amp;ausblenden (%1)</translation>
     </message>
     <message>
         <source>Show Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechung zeigen</translation>
     </message>
     <message>
         <source>Extend Refracted Ray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebrochenen Strahl verlängern</translation>
     </message>
     <message>
         <source>Show Reflection</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflexion zeigen</translation>
     </message>
     <message>
         <source>Extend Reflected Ray</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflektierten Strahl verlängern</translation>
     </message>
     <message>
         <source>Number of &amp;Slits(1)</source>
         <extracomment>The Options menu&apos;s item once a point source is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der &amp;Spalte (1)</translation>
     </message>
     <message>
         <source>Number of &amp;Rays(1)</source>
         <extracomment>The Options menu&apos;s item once a point source is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der St&amp;rahlen (1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>P&amp;rint Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung</translation>
     </message>
     <message>
         <source>Enable Copy &amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopier&amp;auswahl aktivieren</translation>
     </message>
     <message>
         <source>&amp;User Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzername</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Experimente</translation>
     </message>
     <message>
         <source>Rectangular Prism</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckiges Prisma</translation>
     </message>
     <message>
         <source>Double Convex Lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Bikonvexe Linse</translation>
     </message>
     <message>
         <source>Double Concave Lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Bikonkave Linse</translation>
     </message>
     <message>
         <source>Semi-Circular Prism Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbkreisprisma links</translation>
     </message>
     <message>
         <source>Semi-Circular Prism Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbkreisprisma rechts</translation>
     </message>
     <message>
         <source>Circular Lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisrunde Linse</translation>
     </message>
     <message>
         <source>Plane Mirror</source>
         <extracomment>A flat mirror (&quot;plane&quot; as in a flat surface).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ebener Spiegel</translation>
     </message>
     <message>
         <source>Convex Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Wölbspiegel (konvex)</translation>
     </message>
     <message>
         <source>Concave Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohlspiegel (konkav)</translation>
     </message>
     <message>
         <source>Show &amp;Centers</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungs&amp;mittelpunkte zeigen</translation>
     </message>
     <message>
         <source>Show &amp;Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brechung zeigen</translation>
     </message>
     <message>
         <source>Show &amp;Principal Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optische Achse zeigen</translation>
     </message>
     <message>
         <source>Show &amp;Light Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lichtquelle zeigen</translation>
     </message>
     <message>
         <source>Show &amp;Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;t zeigen</translation>
     </message>
     <message>
         <source>E&amp;xtend Refracted Ray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebrochenen Strahl &amp;verlängern</translation>
     </message>
     <message>
         <source>Extend &amp;Incident Ray</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infallenden Strahl verlängern</translation>
     </message>
     <message>
         <source>Show &amp;Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gitterlinien zeigen</translation>
     </message>
     <message>
         <source>&amp;Follow Internal Reflections</source>
-        <translation type="unfinished"></translation>
+        <translation>Innere Reflexionen ver&amp;folgen</translation>
     </message>
     <message>
         <source>Show F&amp;ocal Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Brenn&amp;punkte zeigen</translation>
     </message>
     <message>
         <source>Show Ray &amp;Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahl&amp;richtungen zeigen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Point Source</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktlichtquelle</translation>
     </message>
     <message>
         <source>Optical &amp;Device (Lens)</source>
-        <translation type="unfinished"></translation>
+        <translation>Optisches &amp;Bauteil (Linse)</translation>
     </message>
     <message>
         <source>Lens</source>
-        <translation type="unfinished"></translation>
+        <translation>Linse</translation>
     </message>
     <message>
         <source>Mirror</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegel</translation>
     </message>
     <message>
         <source>&amp;Color Scheme (Color)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbschema (Farbe)</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>B/W</source>
         <extracomment>Black and white.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S/W</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Med</source>
         <extracomment>Short for &quot;medium&quot;, between Slow and Fast.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Measurement Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messübung</translation>
     </message>
     <message>
         <source>H&amp;elp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Number of &amp;Slits (%1)</source>
         <extracomment>The Options menu&apos;s item; %1 is the number of slits of each source.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der &amp;Spalte (%1)</translation>
     </message>
     <message>
         <source>Number of &amp;Rays (%1)</source>
         <extracomment>The Options menu&apos;s item; %1 is the number of light sources.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der St&amp;rahlen (%1)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Reflection</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflexion</translation>
     </message>
     <message>
         <source>Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechung</translation>
     </message>
 </context>
 <context>
     <name>Measuring</name>
     <message>
         <source>Angles are</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Winkel betragen</translation>
     </message>
     <message>
         <source>Distance =</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand =</translation>
     </message>
     <message>
         <source>Distance = %1</source>
         <extracomment>The measured length; %1 is in the ruler&apos;s units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abstand = %1</translation>
     </message>
     <message>
         <source>Angles are %1 Degrees or %2 Degrees.</source>
         <extracomment>The measured angle and its supplement, both in degrees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Winkel betragen %1 Grad oder %2 Grad.</translation>
     </message>
 </context>
 <context>
@@ -401,324 +401,324 @@
     <message>
         <source>I am ....</source>
         <extracomment>The title of the dialog where a student types the name for the printout.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mein Name</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Name will appear on printout</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheint auf dem Ausdruck</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OpticalProperties</name>
     <message>
         <source>Left Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Seite</translation>
     </message>
     <message>
         <source>Mirror Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelart</translation>
     </message>
     <message>
         <source>&amp;Lens Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linseneigenschaften</translation>
     </message>
     <message>
         <source>&amp;Mirror Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiegeleigenschaften</translation>
     </message>
     <message>
         <source>Optical Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Optische Eigenschaften</translation>
     </message>
     <message>
         <source>&amp;Measurement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messen</translation>
     </message>
     <message>
         <source>Right Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Seite</translation>
     </message>
     <message>
         <source>Plane</source>
         <comment>flat surface</comment>
         <extracomment>The kind of a surface: &quot;Plane&quot; is flat, not an aircraft.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eben</translation>
     </message>
     <message>
         <source>Convex</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvex</translation>
     </message>
     <message>
         <source>Concave</source>
-        <translation type="unfinished"></translation>
+        <translation>Konkav</translation>
     </message>
     <message>
         <source>Lens Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicke:</translation>
     </message>
     <message>
         <source>Slit Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaltbreite:</translation>
     </message>
     <message>
         <source>Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Messen</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <source>Angle of Incidence is 0 Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einfallswinkel beträgt 0 Grad</translation>
     </message>
     <message>
         <source>Index of Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Brechungsindex</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source> One</source>
-        <translation type="unfinished"></translation>
+        <translation> Eine</translation>
     </message>
     <message>
         <source> Three</source>
-        <translation type="unfinished"></translation>
+        <translation> Drei</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rücksetzen</translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <source>Hints shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier stehen Hinweise.</translation>
     </message>
     <message>
         <source>Radius: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius: %1</translation>
     </message>
     <message>
         <source>Zoom: %1%</source>
         <extracomment>%1% is the zoom as a percentage, e.g. &quot;Zoom: 25%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zoom: %1%</translation>
     </message>
     <message>
         <source>&quot;Air&quot;: %1</source>
         <extracomment>The refractive index of the medium around the device; %1 is the index (1.00).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„Luft“: %1</translation>
     </message>
     <message>
         <source>&quot;Glass&quot;: %1</source>
         <extracomment>The refractive index of the device&apos;s material; %1 is the index (1.50).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„Glas“: %1</translation>
     </message>
 </context>
 <context>
     <name>Practice</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Right!<byte value="xd"/>But can you get the answer<byte value="xd"/>a little closer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!<byte value="xd"/>Aber geht es<byte value="xd"/>noch etwas genauer?</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Oops!<byte value="xd"/>Try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoppla!<byte value="xd"/>Bitte noch einmal versuchen!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Right!<byte value="xd"/>Well Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!<byte value="xd"/>Gut gemacht!</translation>
     </message>
     <message>
         <source>Distance: %1</source>
         <extracomment>The practice ruler&apos;s reading, in pixels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abstand: %1</translation>
     </message>
     <message>
         <source>Right!<byte value="xd"/>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!<byte value="xd"/>Gut gemacht!</translation>
     </message>
     <message>
         <source>Adjust the ray´s angle of incidence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Einfallswinkel des Strahls einstellen.</translation>
     </message>
     <message>
         <source>Adjust the point where the ray hits the interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Auftreffpunkt auf der Grenzfläche verschieben.</translation>
     </message>
     <message>
         <source>Adjust the ray´s position preserving the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Strahl verschieben, der Winkel bleibt gleich.</translation>
     </message>
     <message>
         <source>Adjust to move entire structure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Anordnung verschieben.</translation>
     </message>
     <message>
         <source>Torch end of the ray, at %1 degrees</source>
         <extracomment>A screen reader&apos;s name of a handle; %1 is the ray&apos;s direction in degrees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lampenende des Strahls, bei %1 Grad</translation>
     </message>
     <message>
         <source>Where the ray meets the interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftreffpunkt des Strahls auf der Grenzfläche</translation>
     </message>
     <message>
         <source>Middle of the ray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte des Strahls</translation>
     </message>
     <message>
         <source>Interface line</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfläche</translation>
     </message>
     <message>
         <source>Measurement Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Messübung</translation>
     </message>
     <message>
         <source>&amp;Protractor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Winkelmesser</translation>
     </message>
     <message>
         <source>&amp;Ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lineal</translation>
     </message>
     <message>
         <source>&amp;Ray Movement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strahlbewegung</translation>
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prüfen</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;eiter</translation>
     </message>
     <message>
         <source>&amp;Return</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rücksetzen</translation>
     </message>
     <message>
         <source>Angle Measure Method.....</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Winkelmessung</translation>
     </message>
     <message>
         <source>Method1</source>
         <extracomment>A hidden choice, never shown to the student.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Methode 1</translation>
     </message>
     <message>
         <source>Method 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode 2</translation>
     </message>
     <message>
         <source>Find the Angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel messen:</translation>
     </message>
     <message>
         <source>From the Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Lot</translation>
     </message>
     <message>
         <source>Between Two Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen 2 Linien</translation>
     </message>
     <message>
         <source>The angle is</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Winkel beträgt</translation>
     </message>
     <message>
         <source> 0.0°</source>
-        <translation type="unfinished"></translation>
+        <translation> 0,0°</translation>
     </message>
     <message>
         <source> 180.0°</source>
-        <translation type="unfinished"></translation>
+        <translation> 180,0°</translation>
     </message>
     <message>
         <source>Measure length between:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge messen zwischen:</translation>
     </message>
     <message>
         <source>Length is: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge: 0</translation>
     </message>
     <message>
         <source> &amp;2 Points</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;2 Punkte</translation>
     </message>
     <message>
         <source> &amp;Wavefronts</source>
-        <translation type="unfinished"></translation>
+        <translation> Wellen&amp;fronten</translation>
     </message>
     <message>
         <source> Point and &amp;Line</source>
-        <translation type="unfinished"></translation>
+        <translation> Punkt u. L&amp;inie</translation>
     </message>
     <message>
         <source>Drag the four handles to discover each function. Move the handles to reposition the ray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probieren Sie die vier Griffe aus. Mit ihnen verschieben Sie den Strahl.</translation>
     </message>
 </context>
 <context>
     <name>PrintMessages</name>
     <message>
         <source>There is no printer to print on, or its page is too narrow for the picture.<byte value="xd"/>Choose a printer, or printing to a file, with Print Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker vorhanden, oder seine Seite ist zu schmal für das Bild.<byte value="xd"/>Wählen Sie unter „Druckereinrichtung“ einen Drucker oder den Druck in eine Datei.</translation>
     </message>
     <message>
         <source>The picture is empty: there is nothing to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist leer: Es gibt nichts zu drucken.</translation>
     </message>
     <message>
         <source>The printer could not start the print job.<byte value="xd"/>Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte den Druckauftrag nicht starten.<byte value="xd"/>Es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>The picture could not be put on the page, so the print job was cancelled.<byte value="xd"/>Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ließ sich nicht auf die Seite bringen, daher wurde der Druckauftrag abgebrochen.<byte value="xd"/>Es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>The printer did not take the page.<byte value="xd"/>Check the printer, or choose another with Print Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat die Seite nicht angenommen.<byte value="xd"/>Prüfen Sie den Drucker oder wählen Sie unter „Druckereinrichtung“ einen anderen.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
@@ -726,34 +726,34 @@
     <message>
         <source>Printed by: %1</source>
         <extracomment>The line above the printed picture; %1 is the student&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt von: %1</translation>
     </message>
 </context>
 <context>
     <name>Readouts</name>
     <message>
         <source>No angle: the ray meets the device first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Winkel: Strahl trifft zuerst das Bauteil.</translation>
     </message>
     <message>
         <source>No angle: the source stands on its aim point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Winkel: Quelle steht auf dem Zielpunkt.</translation>
     </message>
     <message>
         <source>Angle of Incidence is %1 Degrees.</source>
         <extracomment>%1 is the angle in degrees, right-aligned in four characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Einfallswinkel beträgt %1 Grad.</translation>
     </message>
     <message>
         <source>F</source>
         <comment>focal point</comment>
         <extracomment>The letter beside a focal point; school books in most languages keep F.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>Internally reflected</source>
         <extracomment>Written on the bench where a ray is turned back inside the glass (total internal reflection).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totalreflexion</translation>
     </message>
 </context>
 </TS>
