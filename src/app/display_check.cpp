@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/translation.h"
+
 namespace {
 
 // The platforms Qt will try, in its order, each without its options ("xcb:nograb" is xcb).
@@ -54,14 +56,28 @@ std::optional<std::string> missingDisplay(const EnvironmentVariable& variable) {
             unset.push_back(*display);
         }
     }
-    std::string reason = unset.size() == 1 ? unset[0] + " is not set"
-                                           : "neither " + unset[0] + " nor " + unset[1] + " is set";
+    const std::string reason =
+        unset.size() == 1
+            //: Why the program cannot start; %1 is an environment variable (DISPLAY).
+            ? text::arg(text::translate("StartWithoutDisplay", "%1 is not set"), {unset[0]})
+            //: %1 and %2 are environment variables (WAYLAND_DISPLAY, DISPLAY).
+            : text::arg(text::translate("StartWithoutDisplay", "neither %1 nor %2 is set"),
+                        {unset[0], unset[1]});
     const std::string chosen = variable("QT_QPA_PLATFORM");
-    return chosen.empty() ? reason : "QT_QPA_PLATFORM is " + chosen + " and " + reason;
+    if (chosen.empty()) {
+        return reason;
+    }
+    //: %1 is the value of QT_QPA_PLATFORM (e.g. xcb), %2 the reason from the texts above.
+    return text::arg(text::translate("StartWithoutDisplay", "QT_QPA_PLATFORM is %1 and %2"),
+                     {chosen, reason});
 }
 
 std::string noDisplayMessage(std::string_view edition, std::string_view reason) {
-    return std::string(edition) + " needs a graphical display: none was found (" +
-           std::string(reason) +
-           "). Run it from a desktop session, or set QT_QPA_PLATFORM=offscreen for a headless run.";
+    //: One line on the text console. %1 is the program's name (Lumivex or Spekvale), %2 why
+    //: no display was found. Keep QT_QPA_PLATFORM=offscreen as written.
+    return text::arg(text::translate("StartWithoutDisplay",
+                                     "%1 needs a graphical display: none was found (%2). Run it "
+                                     "from a desktop session, or set QT_QPA_PLATFORM=offscreen "
+                                     "for a headless run."),
+                     {edition, reason});
 }

@@ -11,6 +11,7 @@
 #include "app/main_window_view.h"
 #include "app/practice_view.h"
 #include "app/qt_platform.h"
+#include "app/qt_text_catalogue.h"
 #include "app/settings_off_disk.h"
 #include "app/whoami_view.h"
 #include "canvas/picture_memory.h"
@@ -28,6 +29,9 @@ std::string environmentVariable(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The language comes first: even the line of a start without a display speaks it.
+    QtTextCatalogue catalogue;
+    text::useCatalogue(&catalogue);
     handFreedPicturesBack();
     const char* programName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
     // Without a display Qt would abort with its plugin diagnostics (and a core dump); a
@@ -49,6 +53,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {qtProgramName.data(), nullptr};
     QApplication qtApplication(qtArgc, qtArgv);
+    catalogue.installInApplication();
     keepSettingsOffDisk();
 
     // The edition comes from argv[0], not from the resolved executable path: a link or a
@@ -74,5 +79,7 @@ int main(int argc, char** argv) {
     platform.setModalWindow(ModalWindow::About, [&about] { about.showModally(); });
 
     mainWindow.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    text::useCatalogue(nullptr);
+    return status;
 }

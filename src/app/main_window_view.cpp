@@ -28,6 +28,7 @@
 #include "canvas/screen_geometry.h"
 #include "canvas/torch_icon.h"
 #include "controls/handle_geometry.h"
+#include "controls/translation.h"
 #include "interaction/hints.h"
 #include "shell/treframain.h"
 
@@ -253,7 +254,9 @@ void MainWindowView::buildKeyboardUse(QWidget* panel) {
         previous = handle;
     }
     benchPicture_->setFocusPolicy(Qt::TabFocus);
-    benchPicture_->setAccessibleName(QStringLiteral("Bench"));
+    //: Accessible name of the picture of the optical bench.
+    benchPicture_->setAccessibleName(
+        QString::fromStdString(text::translate("MainWindow", "Bench")));
     benchPicture_->keys.enterClicks = true;
     benchPicture_->keys.move = [this](int dx, int dy) {
         binder_.forward([=, this] { model_.movePointerByKeys(dx, dy); });
@@ -374,7 +377,7 @@ void MainWindowView::buildOptionsGroup(QWidget* frame) {
 void MainWindowView::buildDevicePage(QWidget* page) {
     Treframain& m = model_;
     const auto side = [this, page](GroupBox& box, ComboBox& kind, Label& radius,
-                                   ScrollBar& radiusBar, const char* name) {
+                                   ScrollBar& radiusBar, const std::string& name) {
         auto* group = new QGroupBox(page);
         binder_.bindGroupBox(box, group);
         auto* combo = new QComboBox(group);
@@ -382,14 +385,22 @@ void MainWindowView::buildDevicePage(QWidget* page) {
         binder_.bindLabel(radius, new QLabel(group));
         spokenScrollBar(radiusBar, radius, name, kWhole, group);
     };
-    side(m.leftgb, m.leftcb, m.lradiuslb, m.lradiussb, "Left radius");
-    side(m.rightgb, m.rightcb, m.Rradiuslb, m.rradiussb, "Right radius");
+    side(m.leftgb, m.leftcb, m.lradiuslb, m.lradiussb,
+         //: Spoken name of the scroll bar setting the radius of the lens's left surface.
+         text::translate("MainWindow", "Left radius"));
+    side(m.rightgb, m.rightcb, m.Rradiuslb, m.rradiussb,
+         //: Spoken name of the scroll bar setting the radius of the lens's right surface.
+         text::translate("MainWindow", "Right radius"));
     binder_.bindLabel(m.lenswlb, new QLabel(page));
     binder_.bindLabel(m.llb, new QLabel(page));
-    spokenScrollBar(m.widthsb, m.llb, "Lens width", kWhole, page);
+    spokenScrollBar(m.widthsb, m.llb,
+                    //: Spoken name of the scroll bar setting the lens's thickness.
+                    text::translate("MainWindow", "Lens width"), kWhole, page);
     binder_.bindLabel(m.slitlb, new QLabel(page));
     binder_.bindLabel(m.slb, new QLabel(page));
-    spokenScrollBar(m.slitsb, m.slb, "Slit width", kWhole, page);
+    spokenScrollBar(m.slitsb, m.slb,
+                    //: Spoken name of the scroll bar setting the width of the light's slit.
+                    text::translate("MainWindow", "Slit width"), kWhole, page);
 }
 
 void MainWindowView::buildMeasurementPage(QWidget* page) {
@@ -412,8 +423,10 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     zoom->installEventFilter(this);
     zoomLabel_ = zoom;
     binder_.bindLabel(m.zoomlb, zoom);
-    zoom->setAccessibleDescription(QString::fromUtf8(hints::zoom()));
-    spokenScrollBar(m.scalesb, m.zoomlb, "Zoom", kPercent / m.scalesb.max, group);
+    zoom->setAccessibleDescription(QString::fromStdString(hints::zoom()));
+    spokenScrollBar(m.scalesb, m.zoomlb,
+                    //: Spoken name of the scroll bar setting the bench's magnification.
+                    text::translate("MainWindow", "Zoom"), kPercent / m.scalesb.max, group);
 
     auto* reset = new QPushButton(group);
     reset->setFont(look::pixelFont(QStringLiteral("Arial"), 14, true));
@@ -434,9 +447,14 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     auto* indices = new QGroupBox(group);
     binder_.bindGroupBox(m.indexgb, indices);
     binder_.bindLabel(m.glasslb, new QLabel(indices));
-    spokenScrollBar(m.glassindex, m.glasslb, "Glass index", kHundredth, indices);
+    spokenScrollBar(m.glassindex, m.glasslb,
+                    //: Spoken name of the scroll bar setting the refractive index of the glass.
+                    text::translate("MainWindow", "Glass index"), kHundredth, indices);
     binder_.bindLabel(m.airlb, new QLabel(indices));
-    spokenScrollBar(m.airindex, m.airlb, "Air index", kHundredth, indices);
+    spokenScrollBar(
+        m.airindex, m.airlb,
+        //: Spoken name of the scroll bar setting the refractive index of the surrounding medium.
+        text::translate("MainWindow", "Air index"), kHundredth, indices);
 
     auto* colours = new QGroupBox(group);
     binder_.bindGroupBox(m.GroupBox2, colours);
@@ -444,9 +462,9 @@ void MainWindowView::buildBesideTheNotebook(QWidget* group) {
     binder_.bindRadioButton(m.threeclrb, new QRadioButton(colours));
 }
 
-void MainWindowView::spokenScrollBar(ScrollBar& bar, const Label& shownBy, const char* name,
+void MainWindowView::spokenScrollBar(ScrollBar& bar, const Label& shownBy, const std::string& name,
                                      double shownPerPosition, QWidget* parent) {
-    auto* widget = new SpokenScrollBar(QString::fromUtf8(name), shownPerPosition, parent);
+    auto* widget = new SpokenScrollBar(QString::fromStdString(name), shownPerPosition, parent);
     binder_.bindScrollBar(bar, widget);
     spokenBars_.emplace_back(&shownBy, widget);
 }

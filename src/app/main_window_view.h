@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <string>
 
 #include "app/model_binder.h"
 #include "app/picture_widgets.h"
@@ -53,7 +54,7 @@ class MainWindowView : public QMainWindow {
     void buildHandleTargets(QWidget* panel);
     bool torchCoversAt(const Shape& source, const Shape& aim, QPoint inPanel) const;
     void buildKeyboardUse(QWidget* panel);
-    void spokenScrollBar(ScrollBar& bar, const Label& shownBy, const char* name,
+    void spokenScrollBar(ScrollBar& bar, const Label& shownBy, const std::string& name,
                          double shownPerPosition, QWidget* parent);
     bool isHandle(const QWidget* widget) const;
     bool mayMarkOver(QPoint inPanel) const;

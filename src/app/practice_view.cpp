@@ -25,6 +25,7 @@
 #include "canvas/qt_canvas.h"
 #include "canvas/torch_icon.h"
 #include "controls/handle_geometry.h"
+#include "controls/translation.h"
 #include "practice/tprofrm.h"
 
 namespace {
@@ -190,9 +191,13 @@ void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
     }
     picture_->setFocusPolicy(Qt::TabFocus);
     QWidget::setTabOrder(previous, picture_);
-    picture_->setAccessibleName(QStringLiteral("Exercise picture"));
-    picture_->setAccessibleDescription(
-        QStringLiteral("Home puts a pointer on the figure, the arrow keys move it, Space clicks"));
+    //: Spoken name of the picture an exercise is worked on.
+    picture_->setAccessibleName(
+        QString::fromStdString(text::translate("PracticeWindow", "Exercise picture")));
+    //: Spoken description of the exercise picture: Home, the arrow keys and Space are keys.
+    picture_->setAccessibleDescription(QString::fromStdString(text::translate(
+        "PracticeWindow",
+        "Home puts a pointer on the figure, the arrow keys move it, Space clicks")));
     picture_->keys.move = [this](int dx, int dy) {
         binder_.forward([=, this] { model_.movePointerByKeys(dx, dy); });
     };
@@ -211,7 +216,9 @@ void PracticeView::buildKeyboardUse(QWidget* panel, QWidget* lastControl) {
 
 void PracticeView::buildNotebook(QWidget* panel) {
     auto* notebook = named(new SpokenTabWidget(panel), "practicenb");
-    notebook->setAccessibleName(QStringLiteral("Exercises"));
+    notebook->setAccessibleName(
+        //: Spoken name of the tabs, one for each kind of exercise.
+        QString::fromStdString(text::translate("PracticeWindow", "Exercises")));
     notebook->tabBar()->setFont(
         look::pixelFont(QStringLiteral("MS Sans Serif"), kTabFontPixels, false));
     // The pages keep the ordinary dialog colour; Panel2's colour frames the notebook.

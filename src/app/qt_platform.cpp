@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include "canvas/qt_canvas.h"
+#include "controls/translation.h"
 #include "shell/edition.h"
 
 QImage imageOf(const Canvas& canvas) {
@@ -81,15 +82,20 @@ void QtPlatform::closeMainWindow() {
 }
 
 void QtPlatform::openHelp(int context) {
-    const QString topic = context == 2000 ? QStringLiteral(
-                                                "Refraction: choose an experiment from View, "
-                                                "drag the handles and measure with the ruler "
-                                                "and protractor.")
-                                          : QStringLiteral(
-                                                "Reflection: choose a mirror from View, drag "
-                                                "the handles and measure with the ruler and "
-                                                "protractor.");
-    QMessageBox::information(mainWindow_, QStringLiteral("Help"), topic);
+    //: The help of the refraction edition (Lumivex). "View" is the name of the menu.
+    const std::string refraction = text::translate(
+        "Help",
+        "Refraction: choose an experiment from View, drag the handles and measure with the "
+        "ruler and protractor.");
+    //: The help of the reflection edition (Spekvale). "View" is the name of the menu.
+    const std::string reflection = text::translate(
+        "Help",
+        "Reflection: choose a mirror from View, drag the handles and measure with the ruler "
+        "and protractor.");
+    const std::string& topic = context == 2000 ? refraction : reflection;
+    //: Title of the help message box.
+    QMessageBox::information(mainWindow_, QString::fromStdString(text::translate("Help", "Help")),
+                             QString::fromStdString(topic));
 }
 
 void QtPlatform::copyToClipboard(const Canvas& picture) {

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "controls/translation.h"
+
 namespace look {
 
 namespace {
@@ -95,8 +97,13 @@ QScrollArea* scrollingHolder(QWidget* content, const QSize& contentSize, QWidget
     auto* holder = new QScrollArea(parent);
     holder->setFrameShape(QFrame::NoFrame);
     holder->setWidgetResizable(true);
-    holder->horizontalScrollBar()->setAccessibleName(QStringLiteral("Window, across"));
-    holder->verticalScrollBar()->setAccessibleName(QStringLiteral("Window, up and down"));
+    //: Spoken name of the scroll bar that moves a window's content sideways, shown when the
+    //: window is larger than the screen.
+    holder->horizontalScrollBar()->setAccessibleName(
+        QString::fromStdString(text::translate("ScrollingWindow", "Window, across")));
+    //: Spoken name of the scroll bar that moves a window's content up and down.
+    holder->verticalScrollBar()->setAccessibleName(
+        QString::fromStdString(text::translate("ScrollingWindow", "Window, up and down")));
     if (contentSize.isValid()) {
         content->setMinimumSize(contentSize);
     }

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Starts an edition as from a text console, with every variable that names a display or a Qt
-# platform removed, and expects one line naming the edition and what is missing on the
+# platform removed (and the language English, the language the line is checked in), and expects one line naming the edition and what is missing on the
 # error output, nothing else, and exit status 1 (Qt left alone would abort, status 134).
 # cmake -DPROGRAM=<executable> -DEDITION=<name> -P start_without_display.cmake
 foreach(required PROGRAM EDITION)
@@ -11,7 +11,7 @@ endforeach()
 
 execute_process(
     COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE
-            ${PROGRAM}
+            -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 ${PROGRAM}
     RESULT_VARIABLE status
     OUTPUT_VARIABLE output
     ERROR_VARIABLE errors

@@ -1,0 +1,25 @@
+# SPDX-License-Identifier: MIT
+# Checks that FILE, a desktop entry or an AppStream metainfo file, speaks every language in
+# LANGUAGES: each of PATTERNS, with LANG standing for the language, occurs in it.
+# cmake -DFILE=<file> "-DLANGUAGES=de;fr;es" "-DPATTERNS=Comment[LANG]=;..." -P check_languages.cmake
+foreach(required FILE LANGUAGES PATTERNS)
+    if(NOT DEFINED ${required})
+        message(FATAL_ERROR "Give -D${required}=...")
+    endif()
+endforeach()
+file(READ ${FILE} content)
+set(missing)
+foreach(language IN LISTS LANGUAGES)
+    foreach(pattern IN LISTS PATTERNS)
+        string(REPLACE "LANG" "${language}" expected "${pattern}")
+        string(FIND "${content}" "${expected}" at)
+        if(at EQUAL -1)
+            list(APPEND missing "${expected}")
+        endif()
+    endforeach()
+endforeach()
+if(missing)
+    list(JOIN missing "\n  " shown)
+    message(FATAL_ERROR "${FILE} lacks:\n  ${shown}")
+endif()
+message("${FILE} speaks ${LANGUAGES}")
