@@ -64,6 +64,24 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Refraction: choose an experiment from View, drag the handles and measure with the ruler and protractor.</source>
+        <extracomment>The help of the refraction edition (Lumivex). &quot;View&quot; is the name of the menu.</extracomment>
+        <translation>Refracción: elige un experimento en el menú «Ver», arrastra los controles y mide con la regla y el transportador.</translation>
+    </message>
+    <message>
+        <source>Reflection: choose a mirror from View, drag the handles and measure with the ruler and protractor.</source>
+        <extracomment>The help of the reflection edition (Spekvale). &quot;View&quot; is the name of the menu.</extracomment>
+        <translation>Reflexión: elige un espejo en el menú «Ver», arrastra los controles y mide con la regla y el transportador.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the help message box.</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>Right click to copy image.<byte value="xd"/>See Menus to change what is displayed</source>
@@ -374,6 +392,46 @@
         <source>Refraction</source>
         <translation>Refracción</translation>
     </message>
+    <message>
+        <source>Bench</source>
+        <extracomment>Accessible name of the picture of the optical bench.</extracomment>
+        <translation>Banco óptico</translation>
+    </message>
+    <message>
+        <source>Left radius</source>
+        <extracomment>Spoken name of the scroll bar setting the radius of the lens&apos;s left surface.</extracomment>
+        <translation>Radio izquierdo</translation>
+    </message>
+    <message>
+        <source>Right radius</source>
+        <extracomment>Spoken name of the scroll bar setting the radius of the lens&apos;s right surface.</extracomment>
+        <translation>Radio derecho</translation>
+    </message>
+    <message>
+        <source>Lens width</source>
+        <extracomment>Spoken name of the scroll bar setting the lens&apos;s thickness.</extracomment>
+        <translation>Grosor de la lente</translation>
+    </message>
+    <message>
+        <source>Slit width</source>
+        <extracomment>Spoken name of the scroll bar setting the width of the light&apos;s slit.</extracomment>
+        <translation>Abertura de la rendija</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Spoken name of the scroll bar setting the bench&apos;s magnification.</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Glass index</source>
+        <extracomment>Spoken name of the scroll bar setting the refractive index of the glass.</extracomment>
+        <translation>Índice del vidrio</translation>
+    </message>
+    <message>
+        <source>Air index</source>
+        <extracomment>Spoken name of the scroll bar setting the refractive index of the surrounding medium.</extracomment>
+        <translation>Índice del medio exterior</translation>
+    </message>
 </context>
 <context>
     <name>Measuring</name>
@@ -618,7 +676,7 @@
     </message>
     <message>
         <source>&amp;Check</source>
-        <translation>&amp;Comprobar</translation>
+        <translation>&amp;Corregir</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -662,14 +720,6 @@
         <translation>El ángulo es</translation>
     </message>
     <message>
-        <source> 0.0°</source>
-        <translation> 0,0°</translation>
-    </message>
-    <message>
-        <source> 180.0°</source>
-        <translation> 180,0°</translation>
-    </message>
-    <message>
         <source>Measure length between:</source>
         <translation>Mide la longitud entre:</translation>
     </message>
@@ -683,7 +733,7 @@
     </message>
     <message>
         <source> &amp;Wavefronts</source>
-        <translation> &amp;Ondas</translation>
+        <translation> &amp;Frentes</translation>
     </message>
     <message>
         <source> Point and &amp;Line</source>
@@ -692,6 +742,24 @@
     <message>
         <source>Drag the four handles to discover each function. Move the handles to reposition the ray.</source>
         <translation>Arrastra los cuatro controles para ver qué hace cada uno y colocar el rayo.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Exercise picture</source>
+        <extracomment>Spoken name of the picture an exercise is worked on.</extracomment>
+        <translation>Imagen del ejercicio</translation>
+    </message>
+    <message>
+        <source>Home puts a pointer on the figure, the arrow keys move it, Space clicks</source>
+        <extracomment>Spoken description of the exercise picture: Home, the arrow keys and Space are keys.</extracomment>
+        <translation>Inicio pone un puntero en la figura, las flechas lo mueven, Espacio hace clic</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Spoken name of the tabs, one for each kind of exercise.</extracomment>
+        <translation>Ejercicios</translation>
     </message>
 </context>
 <context>
@@ -754,6 +822,42 @@
         <source>Internally reflected</source>
         <extracomment>Written on the bench where a ray is turned back inside the glass (total internal reflection).</extracomment>
         <translation>Reflexión total interna</translation>
+    </message>
+</context>
+<context>
+    <name>ScrollingWindow</name>
+    <message>
+        <source>Window, across</source>
+        <extracomment>Spoken name of the scroll bar that moves a window&apos;s content sideways, shown when the window is larger than the screen.</extracomment>
+        <translation>Ventana, horizontal</translation>
+    </message>
+    <message>
+        <source>Window, up and down</source>
+        <extracomment>Spoken name of the scroll bar that moves a window&apos;s content up and down.</extracomment>
+        <translation>Ventana, vertical</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithoutDisplay</name>
+    <message>
+        <source>%1 is not set</source>
+        <extracomment>Why the program cannot start; %1 is an environment variable (DISPLAY).</extracomment>
+        <translation>%1 no está definida</translation>
+    </message>
+    <message>
+        <source>neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 are environment variables (WAYLAND_DISPLAY, DISPLAY).</extracomment>
+        <translation>no está definida ni %1 ni %2</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM is %1 and %2</source>
+        <extracomment>%1 is the value of QT_QPA_PLATFORM (e.g. xcb), %2 the reason from the texts above.</extracomment>
+        <translation>QT_QPA_PLATFORM es %1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a graphical display: none was found (%2). Run it from a desktop session, or set QT_QPA_PLATFORM=offscreen for a headless run.</source>
+        <extracomment>One line on the text console. %1 is the program&apos;s name (Lumivex or Spekvale), %2 why no display was found. Keep QT_QPA_PLATFORM=offscreen as written.</extracomment>
+        <translation>%1 necesita una pantalla gráfica y no se encontró ninguna (%2). Ejecútalo desde una sesión de escritorio o define QT_QPA_PLATFORM=offscreen para ejecutarlo sin pantalla.</translation>
     </message>
 </context>
 </TS>

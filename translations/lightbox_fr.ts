@@ -64,6 +64,24 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Refraction: choose an experiment from View, drag the handles and measure with the ruler and protractor.</source>
+        <extracomment>The help of the refraction edition (Lumivex). &quot;View&quot; is the name of the menu.</extracomment>
+        <translation>Réfraction : choisissez une expérience dans le menu « Affichage », faites glisser les poignées et mesurez avec la règle et le rapporteur.</translation>
+    </message>
+    <message>
+        <source>Reflection: choose a mirror from View, drag the handles and measure with the ruler and protractor.</source>
+        <extracomment>The help of the reflection edition (Spekvale). &quot;View&quot; is the name of the menu.</extracomment>
+        <translation>Réflexion : choisissez un miroir dans le menu « Affichage », faites glisser les poignées et mesurez avec la règle et le rapporteur.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the help message box.</extracomment>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>Right click to copy image.<byte value="xd"/>See Menus to change what is displayed</source>
@@ -374,6 +392,46 @@
         <source>Refraction</source>
         <translation>Réfraction</translation>
     </message>
+    <message>
+        <source>Bench</source>
+        <extracomment>Accessible name of the picture of the optical bench.</extracomment>
+        <translation>Banc optique</translation>
+    </message>
+    <message>
+        <source>Left radius</source>
+        <extracomment>Spoken name of the scroll bar setting the radius of the lens&apos;s left surface.</extracomment>
+        <translation>Rayon de courbure gauche</translation>
+    </message>
+    <message>
+        <source>Right radius</source>
+        <extracomment>Spoken name of the scroll bar setting the radius of the lens&apos;s right surface.</extracomment>
+        <translation>Rayon de courbure droit</translation>
+    </message>
+    <message>
+        <source>Lens width</source>
+        <extracomment>Spoken name of the scroll bar setting the lens&apos;s thickness.</extracomment>
+        <translation>Épaisseur de la lentille</translation>
+    </message>
+    <message>
+        <source>Slit width</source>
+        <extracomment>Spoken name of the scroll bar setting the width of the light&apos;s slit.</extracomment>
+        <translation>Largeur de la fente</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>Spoken name of the scroll bar setting the bench&apos;s magnification.</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Glass index</source>
+        <extracomment>Spoken name of the scroll bar setting the refractive index of the glass.</extracomment>
+        <translation>Indice du verre</translation>
+    </message>
+    <message>
+        <source>Air index</source>
+        <extracomment>Spoken name of the scroll bar setting the refractive index of the surrounding medium.</extracomment>
+        <translation>Indice du milieu extérieur</translation>
+    </message>
 </context>
 <context>
     <name>Measuring</name>
@@ -639,11 +697,11 @@
     <message>
         <source>Method1</source>
         <extracomment>A hidden choice, never shown to the student.</extracomment>
-        <translation>Méthode 1</translation>
+        <translation>Mode 1</translation>
     </message>
     <message>
         <source>Method 2</source>
-        <translation>Méthode 2</translation>
+        <translation>Mode 2</translation>
     </message>
     <message>
         <source>Find the Angle:</source>
@@ -660,14 +718,6 @@
     <message>
         <source>The angle is</source>
         <translation>L&apos;angle vaut</translation>
-    </message>
-    <message>
-        <source> 0.0°</source>
-        <translation> 0.0°</translation>
-    </message>
-    <message>
-        <source> 180.0°</source>
-        <translation> 180.0°</translation>
     </message>
     <message>
         <source>Measure length between:</source>
@@ -692,6 +742,24 @@
     <message>
         <source>Drag the four handles to discover each function. Move the handles to reposition the ray.</source>
         <translation>Faites glisser les quatre poignées pour découvrir leur rôle et replacer le rayon.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeWindow</name>
+    <message>
+        <source>Exercise picture</source>
+        <extracomment>Spoken name of the picture an exercise is worked on.</extracomment>
+        <translation>Image de l’exercice</translation>
+    </message>
+    <message>
+        <source>Home puts a pointer on the figure, the arrow keys move it, Space clicks</source>
+        <extracomment>Spoken description of the exercise picture: Home, the arrow keys and Space are keys.</extracomment>
+        <translation>Origine place un pointeur sur la figure, les flèches le déplacent, Espace clique</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Spoken name of the tabs, one for each kind of exercise.</extracomment>
+        <translation>Exercices</translation>
     </message>
 </context>
 <context>
@@ -754,6 +822,42 @@
         <source>Internally reflected</source>
         <extracomment>Written on the bench where a ray is turned back inside the glass (total internal reflection).</extracomment>
         <translation>Réflexion totale</translation>
+    </message>
+</context>
+<context>
+    <name>ScrollingWindow</name>
+    <message>
+        <source>Window, across</source>
+        <extracomment>Spoken name of the scroll bar that moves a window&apos;s content sideways, shown when the window is larger than the screen.</extracomment>
+        <translation>Fenêtre, horizontalement</translation>
+    </message>
+    <message>
+        <source>Window, up and down</source>
+        <extracomment>Spoken name of the scroll bar that moves a window&apos;s content up and down.</extracomment>
+        <translation>Fenêtre, verticalement</translation>
+    </message>
+</context>
+<context>
+    <name>StartWithoutDisplay</name>
+    <message>
+        <source>%1 is not set</source>
+        <extracomment>Why the program cannot start; %1 is an environment variable (DISPLAY).</extracomment>
+        <translation>%1 n’est pas défini</translation>
+    </message>
+    <message>
+        <source>neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 are environment variables (WAYLAND_DISPLAY, DISPLAY).</extracomment>
+        <translation>ni %1 ni %2 n’est défini</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM is %1 and %2</source>
+        <extracomment>%1 is the value of QT_QPA_PLATFORM (e.g. xcb), %2 the reason from the texts above.</extracomment>
+        <translation>QT_QPA_PLATFORM vaut %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a graphical display: none was found (%2). Run it from a desktop session, or set QT_QPA_PLATFORM=offscreen for a headless run.</source>
+        <extracomment>One line on the text console. %1 is the program&apos;s name (Lumivex or Spekvale), %2 why no display was found. Keep QT_QPA_PLATFORM=offscreen as written.</extracomment>
+        <translation>%1 a besoin d’un affichage graphique : aucun n’a été trouvé (%2). Lancez-le depuis une session de bureau, ou définissez QT_QPA_PLATFORM=offscreen pour une exécution sans affichage.</translation>
     </message>
 </context>
 </TS>

@@ -90,7 +90,11 @@ void ModelBinder::syncAll() {
 }
 
 void ModelBinder::syncGeometry(const Control& control, QWidget* widget) {
-    const QRect bounds(control.left, control.top, control.width, control.height);
+    syncGeometry(control, widget, control.width);
+}
+
+void ModelBinder::syncGeometry(const Control& control, QWidget* widget, int width) {
+    const QRect bounds(control.left, control.top, width, control.height);
     if (widget->geometry() != bounds) {
         widget->setGeometry(bounds);
     }
@@ -106,13 +110,29 @@ void ModelBinder::bindPlain(Control& control, QWidget* widget) {
     syncs_.push_back([this, &control, widget] { syncGeometry(control, widget); });
 }
 
+namespace {
+
+// A one-line label whose text is wider than its place, as a translation can make it, takes
+// the room to its right up to its parent's edge rather than cutting the text off.
+int grownLabelWidth(const Label& label, const QLabel& widget) {
+    const QWidget* parent = widget.parentWidget();
+    if (widget.wordWrap() || parent == nullptr || !(widget.alignment() & Qt::AlignLeft)) {
+        return label.width;
+    }
+    const int needed = widget.sizeHint().width();
+    const int room = parent->width() - label.left;
+    return std::max(label.width, std::min(needed, room));
+}
+
+}  // namespace
+
 void ModelBinder::bindLabel(Label& label, QLabel* widget) {
     syncs_.push_back([this, &label, widget] {
-        syncGeometry(label, widget);
         const QString caption = text(label.caption);
         if (widget->text() != caption) {
             widget->setText(caption);
         }
+        syncGeometry(label, widget, grownLabelWidth(label, *widget));
     });
 }
 

@@ -56,6 +56,7 @@ class ModelBinder : public QObject {
 
   private:
     void syncGeometry(const Control& control, QWidget* widget);
+    void syncGeometry(const Control& control, QWidget* widget, int width);
     // The Qt button group that shows a model's radio group.
     QButtonGroup* buttonGroupOf(const RadioButton& button);
 

@@ -90,9 +90,9 @@ void TProfrm::layOut() {
     place(linerb, 232, 56, 150, 17, text::translate("Practice", "Between Two Lines"));
     groupRadios(findTheAngle_, {&Normalrb, &linerb}, linerb);
     place(anggb, 16, 16, 185, 49, text::translate("Practice", "The angle is"));
-    place(Ang1rb, 8, 24, 88, 17, text::translate("Practice", " 0.0\u00B0"));
+    place(Ang1rb, 8, 24, 88, 17, std::string(" 0") + text::decimalSeparator() + "0\u00B0");
     Ang1rb.tag = static_cast<int>(AngleReading::FromZeroEnd);
-    place(ang2rb, 104, 24, 76, 17, text::translate("Practice", " 180.0\u00B0"));
+    place(ang2rb, 104, 24, 76, 17, std::string(" 180") + text::decimalSeparator() + "0\u00B0");
     ang2rb.tag = static_cast<int>(AngleReading::FromOtherEnd);
     groupRadios(angleReadings_, {&Ang1rb, &ang2rb}, Ang1rb);
 
