@@ -68,12 +68,16 @@ QtTextCatalogue::QtTextCatalogue() : QtTextCatalogue(systemLanguages()) {}
 
 QtTextCatalogue::QtTextCatalogue(const std::vector<std::string>& desktopLanguages)
     : language_(chooseLanguage(desktopLanguages, shippedLanguages())) {
-    const QChar point = localeOf(language_).decimalPoint().front();
-    decimalSeparator_ = point == QLatin1Char(',') ? ',' : '.';
     if (language_ != kSourceLanguage) {
         programLoaded_ = program_.load(
             QStringLiteral(":/i18n/lightbox_%1.qm").arg(QString::fromStdString(language_)));
     }
+    // A translation that will not load leaves the English texts, and English numbers with them.
+    if (!programLoaded_) {
+        language_ = kSourceLanguage;
+    }
+    const QChar point = localeOf(language_).decimalPoint().front();
+    decimalSeparator_ = point == QLatin1Char(',') ? ',' : '.';
 }
 
 std::string QtTextCatalogue::translate(const char* context, const char* source,
