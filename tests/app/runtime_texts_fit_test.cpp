@@ -53,6 +53,32 @@ TEST_P(RuntimeTexts, readoutsFitTheirLabels) {
     }
 }
 
+// The hints of the bench, its handles and its tools, in the status line under the window.
+TEST_P(RuntimeTexts, hintsFitTheStatusLine) {
+    const ShownLanguage language(GetParam().name);
+    ShownMainWindow window("Lumivex");
+    for (const char* hint :
+         {"Drag to change angle of incident ray.", "Drag to move point of contact of incident ray.",
+          "Drag to move incident ray parallel", "Drag to move position of lens.",
+          "Moves lens to center of the screen and resets magnifaction to original size.",
+          "Zooms in or out on the optical device.", "Use to adjust lens properties.",
+          "Select type of measurement needed and protractor practice.",
+          "Move mouse and click where you want to start your measurement.",
+          "Move mouse and click to fix direction of measuring device.  For best accuracy move "
+          "mouse away from center.",
+          "Move mouse and click to fix angle measurement.",
+          "Right click to copy image.\rSee Menus to change what is displayed"}) {
+        window.model.hintslb.caption = tr("Hints", hint);
+        window.view.sync();
+        std::vector<std::string> found;
+        checkLabel(*window.view.hintLine(), found);
+        EXPECT_EQ(found, std::vector<std::string>{});
+        if (GetParam().name != "en") {
+            EXPECT_NE(window.view.hintLine()->text(), QString::fromUtf8(hint)) << "untranslated";
+        }
+    }
+}
+
 TEST_P(RuntimeTexts, practiceHintsFitTheirLine) {
     const ShownLanguage language(GetParam().name);
     PracticeOnScreen practice;
