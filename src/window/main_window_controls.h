@@ -107,6 +107,9 @@ class MainWindowControls {
 
   private:
     void buildMenus();
+    void buildEditMenu();
+    void buildViewMenu();
+    void buildOptionsMenu();
     void buildBenchPanel(const CanvasFactory& makeCanvas);
     void buildOptionsGroup();
 };

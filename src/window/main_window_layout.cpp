@@ -44,6 +44,28 @@ MainWindowControls::MainWindowControls(const CanvasFactory& makeCanvas) {
 }
 
 void MainWindowControls::buildMenus() {
+    buildEditMenu();
+    buildViewMenu();
+    buildOptionsMenu();
+
+    setMenu(Help1, text::translate("MainMenu", "&Help"));
+    setMenu(MeasurementPractice1, text::translate("MainMenu", "&Measurement Practice"));
+    setMenu(Help2, text::translate("MainMenu", "H&elp"));
+    Help2.visible = false;
+    setMenu(About1, text::translate("MainMenu", "&About"));
+    setSubItems(Help1, {&MeasurementPractice1, &Help2, &About1});
+
+    setMenu(return1, text::translate("MainMenu", "E&xit"));
+    MainMenu1 = {&Edit1, &View1, &Options1, &Help1, &return1};
+
+    setMenu(copy1, text::translate("MainMenu", "&Copy"));
+    copy1.shortcut = "Ctrl+C";
+    setMenu(Print2, text::translate("MainMenu", "&Print"));
+    Print2.shortcut = "Ctrl+P";
+    PopupMenu1 = {&copy1, &Print2};
+}
+
+void MainWindowControls::buildEditMenu() {
     setMenu(Edit1, text::translate("MainMenu", "&Edit"));
     setMenu(copy2, text::translate("MainMenu", "&Copy"));
     copy2.shortcut = "Ctrl+C";
@@ -55,7 +77,9 @@ void MainWindowControls::buildMenus() {
     setMenu(UserName1, text::translate("MainMenu", "&User Name"));
     setSubItems(Edit1,
                 {&copy2, &print1, &PrintSetup1, &Enablecopyselect1, &EditSeparator1, &UserName1});
+}
 
+void MainWindowControls::buildViewMenu() {
     setMenu(View1, text::translate("MainMenu", "&View"));
     setMenu(Experiments1, text::translate("MainMenu", "&Experiments"));
     setMenu(Rectangularprism1, text::translate("MainMenu", "Rectangular Prism"));
@@ -88,7 +112,9 @@ void MainWindowControls::buildMenus() {
                 {&Experiments1, &Experiments2, &ViewSeparator1, &ShowCenters1, &ShowRefraction1,
                  &ShowPrincipalaxis1, &ShowLightsource1, &ShowNormals1, &Extendray1, &incidentray1,
                  &ShowGridlines1, &FollowReflections1, &ShowFocalPoints1, &ShowDirections1});
+}
 
+void MainWindowControls::buildOptionsMenu() {
     setMenu(Options1, text::translate("MainMenu", "&Options"));
     setMenu(rays11, rayCountCaption("1"));
     setMenu(N02, "0", 0);
@@ -128,22 +154,6 @@ void MainWindowControls::buildMenus() {
     setMenu(Autohide, text::arg(text::translate("MainMenu", "&Auto Hide (%1)"), {Off1.caption}));
     setSubItems(Autohide, {&On1, &Off1});
     setSubItems(Options1, {&rays11, &Slits11, &Pointsource1, &od1, &cs1, &REdrawspeed1, &Autohide});
-
-    setMenu(Help1, text::translate("MainMenu", "&Help"));
-    setMenu(MeasurementPractice1, text::translate("MainMenu", "&Measurement Practice"));
-    setMenu(Help2, text::translate("MainMenu", "H&elp"));
-    Help2.visible = false;
-    setMenu(About1, text::translate("MainMenu", "&About"));
-    setSubItems(Help1, {&MeasurementPractice1, &Help2, &About1});
-
-    setMenu(return1, text::translate("MainMenu", "E&xit"));
-    MainMenu1 = {&Edit1, &View1, &Options1, &Help1, &return1};
-
-    setMenu(copy1, text::translate("MainMenu", "&Copy"));
-    copy1.shortcut = "Ctrl+C";
-    setMenu(Print2, text::translate("MainMenu", "&Print"));
-    Print2.shortcut = "Ctrl+P";
-    PopupMenu1 = {&copy1, &Print2};
 }
 
 void MainWindowControls::buildBenchPanel(const CanvasFactory& makeCanvas) {
