@@ -15,6 +15,7 @@
 #include "app/shown_language.h"
 #include "app/text_fit.h"
 #include "controls/number_text.h"
+#include "interaction/hints.h"
 #include "support/case_names.h"
 #include "support/practice_on_screen.h"
 #include "support/shown_main_window.h"
@@ -53,28 +54,39 @@ TEST_P(RuntimeTexts, readoutsFitTheirLabels) {
     }
 }
 
-// The hints of the bench, its handles and its tools, in the status line under the window.
+// The hints of the bench, its handles and its tools, in the shown language.
+std::vector<std::string> statusHints() {
+    return {hints::sourceHandle(),
+            hints::aimHandle(),
+            hints::middleHandle(),
+            hints::centreHandle(),
+            hints::reset(),
+            hints::zoom(),
+            hints::devicePage(),
+            hints::measurementPage(),
+            tr("Hints", "Move mouse and click where you want to start your measurement."),
+            tr("Hints",
+               "Move mouse and click to fix direction of measuring device.  For best "
+               "accuracy move mouse away from center."),
+            tr("Hints", "Move mouse and click to fix angle measurement."),
+            tr("Hints", "Right click to copy image.\rSee Menus to change what is displayed")};
+}
+
+// Each in the status line under the window.
 TEST_P(RuntimeTexts, hintsFitTheStatusLine) {
+    const std::vector<std::string> english = statusHints();
     const ShownLanguage language(GetParam().name);
+    const std::vector<std::string> shown = statusHints();
     ShownMainWindow window("Lumivex");
-    for (const char* hint :
-         {"Drag to change angle of incident ray.", "Drag to move point of contact of incident ray.",
-          "Drag to move incident ray parallel", "Drag to move position of lens.",
-          "Moves lens to center of the screen and resets magnifaction to original size.",
-          "Zooms in or out on the optical device.", "Use to adjust lens properties.",
-          "Select type of measurement needed and protractor practice.",
-          "Move mouse and click where you want to start your measurement.",
-          "Move mouse and click to fix direction of measuring device.  For best accuracy move "
-          "mouse away from center.",
-          "Move mouse and click to fix angle measurement.",
-          "Right click to copy image.\rSee Menus to change what is displayed"}) {
-        window.model.hintslb.caption = tr("Hints", hint);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        window.model.hintslb.caption = shown[i];
         window.view.sync();
         std::vector<std::string> found;
         checkLabel(*window.view.hintLine(), found);
         EXPECT_EQ(found, std::vector<std::string>{});
         if (GetParam().name != "en") {
-            EXPECT_NE(window.view.hintLine()->text(), QString::fromUtf8(hint)) << "untranslated";
+            EXPECT_NE(window.view.hintLine()->text(), QString::fromStdString(english[i]))
+                << "untranslated";
         }
     }
 }

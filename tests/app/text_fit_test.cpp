@@ -7,12 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "app/about_view.h"
+#include "app/every_window.h"
 #include "app/shown_language.h"
 #include "app/shown_texts.h"
 #include "app/text_fit.h"
-#include "app/whoami_view.h"
-#include "output/twhoami.h"
 #include "support/case_names.h"
 #include "support/practice_on_screen.h"
 #include "support/shown_main_window.h"
@@ -35,13 +33,8 @@ TEST_P(TextsFit, inTheMainWindow) {
 
 TEST_P(TextsFit, inThePracticeNameAndAboutWindows) {
     const ShownLanguage language(GetParam().language);
-    ShownMainWindow main(GetParam().edition);
-    AboutView about(main.model.aboutBox, nullptr);
-    PracticeOnScreen practice;
-    TWhoami nameModel;
-    WhoamiView name(nameModel);
-    for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&practice.view),
-                            static_cast<QWidget*>(&name)}) {
+    EveryWindow windows(GetParam().edition);
+    for (QWidget* window : windows.dialogs()) {
         window->show();
         EXPECT_EQ(textsCutOffIn(*window), std::vector<std::string>{})
             << window->metaObject()->className();

@@ -9,14 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "app/about_view.h"
-#include "app/practice_view.h"
+#include "app/every_window.h"
 #include "app/shown_texts.h"
-#include "app/whoami_view.h"
 #include "controls/translation.h"
-#include "output/twhoami.h"
 #include "support/case_names.h"
-#include "support/practice_on_screen.h"
 #include "support/shown_main_window.h"
 
 namespace {
@@ -84,14 +80,8 @@ TEST_P(EveryTextTranslated, inTheMainWindow) {
 
 TEST_P(EveryTextTranslated, inThePracticeNameAndAboutWindows) {
     const BracketedWindows bracketed;
-    ShownMainWindow main(GetParam().name);
-    const AboutView about(main.model.aboutBox, nullptr);
-    PracticeOnScreen practice;
-    TWhoami nameModel;
-    const WhoamiView name(nameModel);
-    for (const QWidget* window :
-         {static_cast<const QWidget*>(&about), static_cast<const QWidget*>(&practice.view),
-          static_cast<const QWidget*>(&name)}) {
+    EveryWindow windows(GetParam().name);
+    for (const QWidget* window : windows.dialogs()) {
         EXPECT_EQ(unbracketedTextsOf(*window), std::vector<std::string>{})
             << window->metaObject()->className();
     }
